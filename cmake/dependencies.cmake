@@ -1,0 +1,28 @@
+# Every library comes from Debian's packages (scripts/install-deps).
+find_package(PkgConfig REQUIRED)
+find_package(OpenGL REQUIRED COMPONENTS OpenGL EGL)
+find_package(Threads REQUIRED)
+
+pkg_check_modules(GLFW REQUIRED IMPORTED_TARGET glfw3)
+pkg_check_modules(GLEW REQUIRED IMPORTED_TARGET glew)
+pkg_check_modules(GLU REQUIRED IMPORTED_TARGET glu)
+pkg_check_modules(EGL REQUIRED IMPORTED_TARGET egl)
+pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
+pkg_check_modules(VORBISENC REQUIRED IMPORTED_TARGET vorbisenc)
+pkg_check_modules(KISSFFT REQUIRED IMPORTED_TARGET kissfft-float)
+pkg_check_modules(PORTAUDIO REQUIRED IMPORTED_TARGET portaudio-2.0)
+pkg_check_modules(SDL2 REQUIRED IMPORTED_TARGET sdl2)
+
+find_library(SOIL_LIBRARY NAMES SOIL REQUIRED)
+find_path(SOIL_INCLUDE_DIR SOIL.h PATH_SUFFIXES SOIL REQUIRED)
+add_library(soil INTERFACE)
+target_link_libraries(soil INTERFACE ${SOIL_LIBRARY})
+target_include_directories(soil INTERFACE ${SOIL_INCLUDE_DIR})
+
+find_path(STB_INCLUDE_DIR stb_image.h PATH_SUFFIXES stb REQUIRED)
+add_library(stb INTERFACE)
+target_include_directories(stb INTERFACE ${STB_INCLUDE_DIR})
+
+# The legacy GL interface (fixed function, immediate mode) with GLEW's entry points.
+add_library(gl_legacy INTERFACE)
+target_link_libraries(gl_legacy INTERFACE PkgConfig::GLEW PkgConfig::GLU OpenGL::GL)

@@ -1,0 +1,19 @@
+// The frame all scenes share: the off-screen line field pass, the post pass to
+// the window, the full-screen image quad and the fade. Each returns with the
+// GL state every renderer leaves behind (window framebuffer and viewport,
+// depth test, blending and texturing off, texture 0, no program, modelview
+// selected, both matrices identity) unless it says otherwise.
+#pragma once
+
+#include "gfx/texture.h"
+
+// Binds the render target, clears it and draws the line field turned by
+// `angle` degrees about each axis; leaves the target bound, depth test off and
+// both matrices identity.
+void DrawLineField(double angle);
+// Draws the render target's picture over the cleared window through rbProgram.
+void DrawPostPass(float ox, float oy, int s, float cr, float cg, float cb, float ca);
+// Draws the texture over the whole viewport, alpha-blended.
+void DrawImageQuad(Texture& texture);
+// Multiplies every pixel of the viewport by 1 - alpha (alpha clamped to [0, 1]).
+void DrawFade(float alpha);
