@@ -7,6 +7,12 @@
 
 #include "gfx/texture.h"
 
+// Loads identity and the one lens of every 3-D pass (60 degrees, 16:9,
+// 0.1 to 1000, whatever the target's size); leaves the projection selected.
+void LoadPerspective();
+// Loads identity into the projection and then the modelview matrix, leaving
+// the modelview selected.
+void LoadIdentityMatrices();
 // Binds the render target, clears it and draws the line field turned by
 // `angle` degrees about each axis; leaves the target bound, depth test off and
 // both matrices identity.
@@ -15,5 +21,8 @@ void DrawLineField(double angle);
 void DrawPostPass(float ox, float oy, int s, float cr, float cg, float cb, float ca);
 // Draws the texture over the whole viewport, alpha-blended.
 void DrawImageQuad(Texture& texture);
+// One quad over the whole viewport (under the current matrices) with texture
+// coordinates (0, 0) to (1, 1); sets no state of its own.
+void DrawTexturedQuad();
 // Multiplies every pixel of the viewport by 1 - alpha (alpha clamped to [0, 1]).
 void DrawFade(float alpha);

@@ -13,3 +13,6 @@ void RenderCredits(double t);
 // Spectrum bands the scenes pulse with, computed from `spectrum` once a frame.
 float LowLevel(); // mean of bins 0..2
 float MidLevel(); // 1 + ten times the mean of bins 4..13, in single precision
+// The post program's "s" for a mid level: 500 - 50 × level, truncated toward
+// zero; zero and below for loud music.
+int PostStrength(float midLevel);
