@@ -63,9 +63,9 @@ void RenderWaveGridScene(double musicTime) {
 
     // The post program's point circles the picture once every 4π seconds.
     const double u = -0.5 * t;
-    DrawPostPass(static_cast<float>(0.5 + 0.5 * std::sin(u)),
-                 static_cast<float>(0.5 + 0.5 * std::cos(u)), PostStrength(midLevel), 1.0f,
-                 1.0f, 1.0f, 1.0f);
+    const float ox = static_cast<float>(0.5 + 0.5 * std::sin(u));
+    const float oy = static_cast<float>(0.5 + 0.5 * std::cos(u));
+    DrawPostPass(ox, oy, PostStrength(midLevel), 1.0f, 1.0f, 1.0f, 1.0f);
 
     DrawCaption(static_cast<float>(captionTrack.Evaluate(t)));
     // The fade's identity load also drops the caption's scale.
