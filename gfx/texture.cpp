@@ -1,1 +1,89 @@
-// (in progress)
+#include "gfx/texture.h"
+
+#include <SOIL.h>
+
+#include <cstdio>
+
+// Images are decoded here, not by the decoder bundled inside SOIL, which
+// aborts on some corrupt PNG files and reads past the end of others. Static
+// linkage keeps these functions from colliding with that decoder's symbols.
+// No image of the production comes near the size cap; an image claiming more
+// is refused before any pixel memory is taken.
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_MAX_DIMENSIONS 8192
+#define STBI_ONLY_PNG
+#define STBI_ONLY_JPEG
+#define STBI_ONLY_BMP
+#define STBI_ONLY_TGA
+#define STBI_ONLY_PSD
+#define STBI_ONLY_HDR
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wsign-compare"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#include <stb_image.h>
+#pragma GCC diagnostic pop
+
+namespace {
+
+// Pixels as the file holds them, with the file's own channel count (1 to 4).
+struct DecodedImage {
+    unsigned char* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+    int channels = 0;
+};
+
+DecodedImage Decode(const std::string& fileName) {
+    DecodedImage image;
+    image.pixels = stbi_load(fileName.c_str(), &image.width, &image.height, &image.channels, 0);
+    return image;
+}
+
+// SOIL scales to powers of two, flips the rows, premultiplies alpha and builds
+// the mipmap chain on the CPU. Its mip levels of 1-, 2- or 3-channel images
+// can have rows that are not a multiple of 4 bytes long, which GL's default
+// unpack alignment would misread, so the rows are declared tightly packed.
+GLuint Upload(const DecodedImage& image) {
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const GLuint id = SOIL_create_OGL_texture(
+        image.pixels, image.width, image.height, image.channels, SOIL_CREATE_NEW_ID,
+        SOIL_FLAG_DDS_LOAD_DIRECT | SOIL_FLAG_MIPMAPS | SOIL_FLAG_MULTIPLY_ALPHA |
+            SOIL_FLAG_INVERT_Y);
+    glPopClientAttrib();
+    return id;
+}
+
+} // namespace
+
+void Texture::Load(std::string fileName) {
+    std::printf("Texture::Load %s\n", fileName.c_str());
+    const DecodedImage image = Decode(fileName);
+    if (!image.pixels) {
+        id = 0;
+        return;
+    }
+    id = Upload(image);
+    stbi_image_free(image.pixels);
+    if (id == 0)
+        return;
+    // SOIL picks the edge mode itself; the pictures are made for GL_CLAMP,
+    // whose border blend the overlays' outer texels were drawn against.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+}
+
+void Texture::Bind(GLenum textureUnit) {
+    unit = textureUnit;
+    glActiveTexture(unit);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, id);
+}
+
+void Texture::Unbind() {
+    glActiveTexture(unit);
+    glDisable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
