@@ -19,10 +19,17 @@ struct Key {
 class Track {
 public:
     // Owned keys, ascending in time; equal times keep their order of adding.
+    // The program's tracks are globals, so their keys last until exit.
     std::vector<Key*> keys;
     // Forced mode: MIXED uses each interval's first key's mode; any other value
     // is used for every interval. A new track has 5: every interval is COS.
     int mode = 5;
+
+    Track() = default;
+    // A copy would share the owned keys.
+    Track(const Track&) = delete;
+    Track& operator=(const Track&) = delete;
+    ~Track();
 
     void AddKey(int mode, double time, double value);
     double Evaluate(double time) const;
