@@ -1,0 +1,17 @@
+// One event of the score: which instrument plays, when, how long, how high.
+#pragma once
+
+#include <vector>
+
+enum class Voice { Kick, Snare, Hat, OpenHat, Crash, Bass, Lead, Arp, Pad, Riser };
+
+struct Note {
+  Voice voice;
+  double start;   // seconds from the start of the music
+  double length;  // seconds the key is held; tails ring on after it
+  float pitch;    // MIDI note number (69 = A 440 Hz); drums ignore it
+  float velocity; // 0..1
+  float pan;      // -1 left .. 1 right
+};
+
+using Score = std::vector<Note>;

@@ -1,0 +1,10 @@
+// The finished piece: the score rendered, mixed and mastered.
+#pragma once
+
+#include "reverb.h"
+
+// The whole piece at kSampleRate, MusicLength() seconds long.
+StereoBuffer RenderPiece();
+
+// Largest absolute sample of either channel.
+float Peak(const StereoBuffer& mix);
