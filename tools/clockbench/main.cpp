@@ -1,0 +1,178 @@
+// clockbench: how smoothly the music clock runs. Plays a generated stream for
+// a while on the "no sound" device 0 and then on device -1 against a paced
+// JACK dummy server, polls the position about every millisecond, and reports
+// per poll the difference between the position's step and the steady clock's
+// step (median, 99th percentile, maximum) and the number of backward steps.
+// Goals: median under 0.2 ms, maximum under 1 ms, never a backward step.
+//
+//   clockbench [--seconds N] [--decode-minutes M]
+//
+// --decode-minutes also times the decoding of an M-minute stereo file at
+// stream creation. Exit status 1 when a goal is missed, 2 on a setup failure.
+#include "platform/bass.h"
+#include "tools/clockbench/jack_dummy.h"
+#include "tools/clockbench/sine_ogg.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+struct Options {
+    double seconds = 10.0;
+    double decodeMinutes = 0.0;
+};
+
+struct Figures {
+    size_t polls = 0;
+    double startDelay = 0.0; // play until the position first moves, seconds
+    double medianError = 0.0;
+    double p99Error = 0.0;
+    double maxError = 0.0;
+    int backward = 0;
+};
+
+double Now() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+double PositionOf(HSTREAM stream) {
+    return BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, BASS_POS_BYTE));
+}
+
+void Pause() { std::this_thread::sleep_for(std::chrono::microseconds(1000)); }
+
+// Waits for the first heard frame; returns the delay, or a negative number.
+double WaitForStart(HSTREAM stream) {
+    double begin = Now();
+    double first = PositionOf(stream);
+    while (Now() - begin < 2.0) {
+        if (PositionOf(stream) > first)
+            return Now() - begin;
+        Pause();
+    }
+    return -1.0;
+}
+
+Figures Measure(HSTREAM stream, double seconds) {
+    Figures f;
+    BASS_ChannelPlay(stream, FALSE);
+    f.startDelay = WaitForStart(stream);
+    std::vector<double> errors;
+    errors.reserve(size_t(seconds * 2000.0));
+    double lastTime = Now();
+    double lastPos = PositionOf(stream);
+    double end = lastTime + seconds;
+    while (lastTime < end) {
+        Pause();
+        double pos = PositionOf(stream);
+        double time = Now();
+        f.backward += pos < lastPos;
+        errors.push_back(std::fabs((pos - lastPos) - (time - lastTime)));
+        lastPos = pos;
+        lastTime = time;
+    }
+    BASS_ChannelStop(stream);
+    f.polls = errors.size();
+    std::sort(errors.begin(), errors.end());
+    f.medianError = errors[errors.size() / 2];
+    f.p99Error = errors[errors.size() * 99 / 100];
+    f.maxError = errors.back();
+    return f;
+}
+
+bool Report(const char* device, const Figures& f) {
+    std::printf("%-12s polls %6zu  start %6.1f ms  median %.4f ms  p99 %.4f ms  max %.4f ms  "
+                "backward %d\n",
+                device, f.polls, f.startDelay * 1e3, f.medianError * 1e3, f.p99Error * 1e3,
+                f.maxError * 1e3, f.backward);
+    return f.startDelay >= 0.0 && f.medianError < 0.2e-3 && f.maxError < 1e-3 && f.backward == 0;
+}
+
+HSTREAM CreateStream(const std::string& path) {
+    HSTREAM stream = BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0);
+    if (!stream)
+        std::fprintf(stderr, "clockbench: stream creation failed, code %d\n", BASS_ErrorGetCode());
+    return stream;
+}
+
+int RunDecode(const std::string& dir, double minutes) {
+    OggShape shape;
+    shape.frames = int64_t(minutes * 60.0 * double(shape.rate));
+    std::string path = dir + "/decode.ogg";
+    if (!WriteSineOgg(path, shape, 220.0, 0.5))
+        return 2;
+    double begin = Now();
+    HSTREAM stream = CreateStream(path);
+    double elapsed = Now() - begin;
+    std::remove(path.c_str());
+    if (!stream)
+        return 2;
+    std::printf("decode       %.1f min stereo 44.1 kHz in %.3f s\n", minutes, elapsed);
+    return 0;
+}
+
+int RunClocks(const std::string& path, double seconds) {
+    HSTREAM silent = CreateStream(path);
+    if (!silent)
+        return 2;
+    bool ok = Report("device 0", Measure(silent, seconds));
+    JackDummyServer server;
+    if (!server.Start() || !BASS_Init(-1, 44100, 0, nullptr, nullptr)) {
+        std::fprintf(stderr, "clockbench: no output through the JACK dummy (code %d)\n",
+                     BASS_ErrorGetCode());
+        return 2;
+    }
+    HSTREAM heard = CreateStream(path);
+    if (!heard)
+        return 2;
+    ok &= Report("JACK dummy", Measure(heard, seconds));
+    return ok ? 0 : 1;
+}
+
+bool ParseOptions(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        bool hasValue = i + 1 < argc;
+        if (hasValue && std::strcmp(argv[i], "--seconds") == 0)
+            options.seconds = std::atof(argv[++i]);
+        else if (hasValue && std::strcmp(argv[i], "--decode-minutes") == 0)
+            options.decodeMinutes = std::atof(argv[++i]);
+        else
+            return false;
+    }
+    return options.seconds > 0.0 && options.decodeMinutes >= 0.0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: clockbench [--seconds N] [--decode-minutes M]\n");
+        return 2;
+    }
+    char dir[] = "/tmp/clockbench.XXXXXX";
+    if (!mkdtemp(dir))
+        return 2;
+    std::string path = std::string(dir) + "/tone.ogg";
+    OggShape shape;
+    shape.frames = int64_t((options.seconds + 3.0) * double(shape.rate));
+    int status = 2;
+    if (WriteSineOgg(path, shape, 440.0, 0.25) && BASS_Init(0, 44100, 0, nullptr, nullptr)) {
+        status = options.decodeMinutes > 0.0 ? RunDecode(dir, options.decodeMinutes) : 0;
+        if (status == 0)
+            status = RunClocks(path, options.seconds);
+    }
+    std::remove(path.c_str());
+    rmdir(dir);
+    return status;
+}
