@@ -1,0 +1,80 @@
+#include "tools/render/bench_stats.h"
+#include "tools/render/frame_times.h"
+#include "tools/render/progress_bar.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+TEST(FrameTimes, StretchIsHalfOpen) {
+    EXPECT_EQ(FrameCount(10.0, 10.5, 10), 5);
+    EXPECT_EQ(FrameCount(0.0, 1.0, 3), 3) << "1/3 steps: 0, 1/3, 2/3; 1.0 is left out";
+    EXPECT_EQ(FrameCount(0.0, 1.01, 3), 4);
+    EXPECT_EQ(FrameCount(42.6, 42.6 + 1e-9, 30), 1);
+    EXPECT_EQ(FrameCount(5.0, 5.0, 30), 0);
+    EXPECT_EQ(FrameCount(6.0, 5.0, 30), 0);
+    for (double to : {0.1, 0.7, 13.3, 42.6, 189.9}) {
+        for (int fps : {1, 24, 25, 30, 60}) {
+            long n = FrameCount(0.0, to, fps);
+            EXPECT_LT(FrameTime(0.0, fps, n - 1), to) << to << " " << fps;
+            EXPECT_GE(FrameTime(0.0, fps, n), to) << to << " " << fps;
+        }
+    }
+}
+
+TEST(FrameTimes, WholeSecondsLandExactlyEvenLate) {
+    // Adding 1/30 frame after frame drifts off the second; each frame's time
+    // must not, however far into the music.
+    for (long second = 0; second <= 200; ++second) {
+        ASSERT_EQ(FrameTime(0.0, 30, second * 30), static_cast<double>(second));
+        ASSERT_EQ(FrameTime(85.6, 25, second * 25), 85.6 + second);
+    }
+}
+
+TEST(FrameTimes, FileNamesSortByTime) {
+    char a[64], b[64], c[64];
+    StillName(5.0, a, sizeof a);
+    StillName(42.6, b, sizeof b);
+    StillName(171.0, c, sizeof c);
+    EXPECT_STREQ(a, "005.000.png");
+    EXPECT_STREQ(b, "042.600.png");
+    EXPECT_STREQ(c, "171.000.png");
+    SequenceName(0, a, sizeof a);
+    SequenceName(5699, b, sizeof b);
+    EXPECT_STREQ(a, "000000.png");
+    EXPECT_STREQ(b, "005699.png");
+}
+
+TEST(BenchStats, MedianAndNearestRankPercentile) {
+    std::vector<double> odd = {5, 1, 4, 2, 3};
+    EXPECT_EQ(Median(odd.data(), odd.size()), 3.0);
+    std::vector<double> even = {8, 2, 6, 4};
+    EXPECT_EQ(Median(even.data(), even.size()), 5.0);
+
+    std::vector<double> hundred;
+    for (int i = 100; i >= 1; --i)
+        hundred.push_back(i);
+    EXPECT_EQ(Percentile(hundred.data(), hundred.size(), 95.0), 95.0);
+    std::vector<double> sixty;
+    for (int i = 1; i <= 60; ++i)
+        sixty.push_back(i);
+    EXPECT_EQ(Percentile(sixty.data(), sixty.size(), 95.0), 57.0) << "rank ceil(0.95 * 60)";
+    EXPECT_EQ(Percentile(sixty.data(), 1, 95.0), 1.0);
+    EXPECT_EQ(Median(sixty.data(), 0), 0.0);
+}
+
+TEST(ProgressBar, ShowsFramesRateAndTimeLeft) {
+    char line[160];
+    FormatProgress(line, sizeof line, 300, 1200, 10.0);
+    std::string text = line;
+    EXPECT_NE(text.find("300/1200 frames"), std::string::npos) << text;
+    EXPECT_NE(text.find(" 30.0 fps"), std::string::npos) << text;
+    EXPECT_NE(text.find("0:30 left"), std::string::npos) << text;
+    EXPECT_NE(text.find("[#######......"), std::string::npos) << "a quarter filled: " << text;
+
+    FormatProgress(line, sizeof line, 0, 5700, 0.0);
+    EXPECT_NE(std::string(line).find("--:-- left"), std::string::npos) << line;
+    FormatProgress(line, sizeof line, 5700, 5700, 200.0);
+    EXPECT_NE(std::string(line).find("0:00 left"), std::string::npos) << line;
+}

@@ -1,0 +1,166 @@
+// zentrafel-render run as a program: its exit statuses, its files and what
+// they hold. Small sizes and few frames keep each run to a second or two.
+#include "tests/render/run_command.h"
+
+#include <gtest/gtest.h>
+#include <stb/stb_image.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kRender = ZENTRAFEL_RENDER;
+
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;
+
+    const unsigned char* At(int x, int y) const { return &rgb[(y * width + x) * 3]; }
+    bool RowIsBlack(int y) const {
+        for (int x = 0; x < width; ++x)
+            if (At(x, y)[0] || At(x, y)[1] || At(x, y)[2])
+                return false;
+        return true;
+    }
+    int LitPixels() const {
+        int lit = 0;
+        for (size_t i = 0; i < rgb.size(); i += 3)
+            lit += rgb[i] + rgb[i + 1] + rgb[i + 2] > 30;
+        return lit;
+    }
+};
+
+Picture LoadPng(const std::string& path) {
+    Picture p;
+    int channels = 0;
+    unsigned char* pixels = stbi_load(path.c_str(), &p.width, &p.height, &channels, 3);
+    if (pixels)
+        p.rgb.assign(pixels, pixels + p.width * p.height * 3);
+    stbi_image_free(pixels);
+    return p;
+}
+
+CommandResult Render(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), kRender);
+    return RunCommand(arguments);
+}
+
+double ProbeNumber(const std::string& file, const std::string& stream, const std::string& entry) {
+    CommandResult r = RunCommand({"ffprobe", "-v", "error", "-count_frames", "-select_streams",
+                                  stream, "-show_entries", "stream=" + entry, "-of",
+                                  "default=noprint_wrappers=1:nokey=1", file});
+    return r.status == 0 && !r.out.empty() ? std::atof(r.out.c_str()) : -1.0;
+}
+
+} // namespace
+
+TEST(RenderCli, BadArgumentsExitTwoWithReasonAndUsage) {
+    for (std::vector<std::string> arguments : {
+             std::vector<std::string>{},
+             {"--at", "five"},
+             {"--at", "1", "--fps", "30"},
+             {"--size", "640by360", "--bench"},
+             {"--video", "a.mp4", "--size", "641x360"},
+             {"--from", "3", "--to", "2"},
+             {"--wobble"},
+         }) {
+        CommandResult r = Render(arguments);
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_NE(r.err.find("zentrafel-render: "), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("usage: zentrafel-render"), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "") << "nothing loaded, so nothing on stdout";
+    }
+    CommandResult help = Render({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: zentrafel-render"), std::string::npos);
+}
+
+TEST(RenderCli, FromPastTheEndOfTheMusicIsABadArgument) {
+    CommandResult r = Render({"--from", "100000", "--size", "32x18", "--out", MakeTempDir()});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find("end of the music"), std::string::npos) << r.err;
+}
+
+TEST(RenderCli, StillsAreByteIdenticalAcrossRuns) {
+    std::string first = MakeTempDir();
+    std::string second = MakeTempDir();
+    for (const std::string& dir : {first, second}) {
+        CommandResult r = Render({"--at", "20.0,100.0", "--size", "160x90", "--out", dir});
+        ASSERT_EQ(r.status, 0) << r.out << r.err;
+    }
+    for (const char* name : {"/020.000.png", "/100.000.png"}) {
+        std::string a = ReadFile(first + name);
+        ASSERT_FALSE(a.empty()) << name;
+        EXPECT_TRUE(a == ReadFile(second + name)) << name;
+        Picture p = LoadPng(first + name);
+        EXPECT_EQ(p.width, 160);
+        EXPECT_EQ(p.height, 90);
+        EXPECT_GT(p.LitPixels(), 160 * 90 / 50) << name << ": a viewer would see a picture";
+    }
+    EXPECT_NE(ReadFile(first + "/020.000.png"), ReadFile(first + "/100.000.png"));
+}
+
+TEST(RenderCli, OtherProportionsAreLetterboxedLikeAWindow) {
+    // 160 × 120 holds a 160 × 90 picture with 15 black rows above and below.
+    std::string dir = MakeTempDir();
+    CommandResult r = Render({"--at", "100", "--size", "160x120", "--out", dir});
+    ASSERT_EQ(r.status, 0) << r.err;
+    Picture p = LoadPng(dir + "/100.000.png");
+    ASSERT_EQ(p.height, 120);
+    for (int y = 0; y < 15; ++y) {
+        EXPECT_TRUE(p.RowIsBlack(y)) << "top bar row " << y;
+        EXPECT_TRUE(p.RowIsBlack(119 - y)) << "bottom bar row " << 119 - y;
+    }
+    int litRows = 0;
+    for (int y = 15; y < 105; ++y)
+        litRows += !p.RowIsBlack(y);
+    EXPECT_GT(litRows, 45) << "the picture fills the middle";
+}
+
+TEST(RenderCli, SequenceFramesAreTheStillsAtTheirTimes) {
+    std::string dir = MakeTempDir();
+    CommandResult r =
+        Render({"--from", "20", "--to", "20.2", "--fps", "10", "--size", "64x36", "--out", dir});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("2/2 frames"), std::string::npos) << "progress: " << r.err;
+    EXPECT_FALSE(ReadFile(dir + "/000000.png").empty());
+    EXPECT_TRUE(ReadFile(dir + "/000002.png").empty()) << "20.2 lies outside [20, 20.2)";
+
+    std::string stills = MakeTempDir();
+    ASSERT_EQ(Render({"--at", "20.1", "--size", "64x36", "--out", stills}).status, 0);
+    EXPECT_TRUE(ReadFile(dir + "/000001.png") == ReadFile(stills + "/020.100.png"))
+        << "frame 1 of a 10 fps sequence from 20 s is the picture at 20.1 s";
+}
+
+TEST(RenderCli, VideoHasTheFramesTheDurationAndTheMusic) {
+    std::string video = MakeTempDir() + "/clip.mp4";
+    CommandResult r = Render({"--video", video, "--from", "20", "--to", "20.5", "--fps", "10",
+                              "--size", "128x72"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ProbeNumber(video, "v:0", "nb_read_frames"), 5.0);
+    EXPECT_NEAR(ProbeNumber(video, "v:0", "duration"), 0.5, 1e-3);
+    EXPECT_EQ(ProbeNumber(video, "v:0", "width"), 128.0);
+    double audio = ProbeNumber(video, "a:0", "duration");
+    EXPECT_NEAR(audio, 0.5, 0.05) << "the music of the same stretch";
+}
+
+TEST(RenderCli, VideoWithoutFfmpegSaysSo) {
+    std::string video = MakeTempDir() + "/clip.mp4";
+    CommandResult r = RunCommand({"/usr/bin/env", "PATH=/nonexistent", kRender, "--video", video,
+                                  "--to", "1", "--size", "64x36"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("ffmpeg"), std::string::npos) << r.err;
+    EXPECT_TRUE(ReadFile(video).empty());
+}
+
+TEST(RenderCli, StartupFailureEndsAsTheProductionDoes) {
+    // Run where there is no ./resource/: the first loader start-up depends on
+    // fails, and the status is the production's -1.
+    std::string empty = MakeTempDir();
+    CommandResult r = RunCommand({kRender, "--at", "1", "--size", "64x36"}, empty);
+    EXPECT_EQ(r.status, 255) << r.out << r.err;
+    EXPECT_TRUE(ReadFile(empty + "/001.000.png").empty());
+}

@@ -1,0 +1,113 @@
+#include "tools/render/render_options.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+namespace {
+
+struct Parsed {
+    bool ok;
+    RenderOptions options;
+    std::string error;
+};
+
+Parsed Parse(std::initializer_list<const char*> arguments) {
+    std::vector<std::string> storage = {"zentrafel-render"};
+    storage.insert(storage.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& s : storage)
+        argv.push_back(&s[0]);
+    Parsed parsed;
+    parsed.ok = ParseRenderOptions(static_cast<int>(argv.size()), argv.data(), parsed.options,
+                                   parsed.error);
+    return parsed;
+}
+
+} // namespace
+
+TEST(RenderOptions, StillsKeepTheTimesInTheOrderGiven) {
+    Parsed p = Parse({"--at", "5.0,42.6,96.6", "--out", "shots", "--size", "640x480"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.options.mode, RenderMode::Stills);
+    EXPECT_EQ(p.options.stillTimes, (std::vector<double>{5.0, 42.6, 96.6}));
+    EXPECT_EQ(p.options.outDir, "shots");
+    EXPECT_EQ(p.options.width, 640);
+    EXPECT_EQ(p.options.height, 480);
+}
+
+TEST(RenderOptions, EachModeTakesItsDefaults) {
+    Parsed sequence = Parse({"--from", "10", "--fps", "25"});
+    ASSERT_TRUE(sequence.ok) << sequence.error;
+    EXPECT_EQ(sequence.options.mode, RenderMode::Sequence);
+    EXPECT_EQ(sequence.options.from, 10.0);
+    EXPECT_LT(sequence.options.to, 0.0) << "no --to: the end of the music";
+    EXPECT_EQ(sequence.options.fps, 25);
+    EXPECT_EQ(sequence.options.outDir, ".");
+
+    Parsed video = Parse({"--video=out.mp4", "--to=12.5"});
+    ASSERT_TRUE(video.ok) << video.error;
+    EXPECT_EQ(video.options.mode, RenderMode::Video);
+    EXPECT_EQ(video.options.videoPath, "out.mp4");
+    EXPECT_EQ(video.options.from, 0.0);
+    EXPECT_EQ(video.options.to, 12.5);
+    EXPECT_EQ(video.options.fps, 30);
+    EXPECT_EQ(video.options.width, 1920);
+    EXPECT_EQ(video.options.height, 1080);
+
+    EXPECT_EQ(Parse({"--bench", "--size", "640x360"}).options.mode, RenderMode::Bench);
+    Parsed help = Parse({"--at", "nonsense", "--help"});
+    EXPECT_FALSE(help.ok) << "arguments before --help are still checked";
+    EXPECT_EQ(Parse({"--help", "--at", "nonsense"}).options.mode, RenderMode::Help);
+}
+
+TEST(RenderOptions, RejectsMalformedValues) {
+    for (auto arguments : {
+             std::initializer_list<const char*>{"--at", "5.0,,6"},
+             {"--at", "5.0,"},
+             {"--at", "-1"},
+             {"--at", "nan"},
+             {"--at", "inf"},
+             {"--at", "4s"},
+             {"--from", "", "--to", "3"},
+             {"--fps", "0"},
+             {"--fps", "30.5"},
+             {"--fps", "-30"},
+             {"--fps", "241"},
+             {"--size", "1920"},
+             {"--size", "1920x"},
+             {"--size", "x1080"},
+             {"--size", "8x8", "--bench"},
+             {"--size", "9000x100", "--bench"},
+             {"--size", "64x-36", "--bench"},
+             {"--out", "", "--at", "1"},
+             {"--at"},
+             {"--frobnicate"},
+             {"-x"},
+             {"--bench=yes"},
+         }) {
+        Parsed p = Parse(arguments);
+        EXPECT_FALSE(p.ok) << *arguments.begin() << " " << *(arguments.end() - 1);
+        EXPECT_FALSE(p.error.empty());
+    }
+}
+
+TEST(RenderOptions, RejectsOptionsThatContradictOrDoNothing) {
+    EXPECT_FALSE(Parse({}).ok) << "no mode";
+    EXPECT_FALSE(Parse({"--size", "640x360"}).ok) << "a size alone renders nothing";
+    EXPECT_FALSE(Parse({"--at", "1", "--fps", "30"}).ok);
+    EXPECT_FALSE(Parse({"--at", "1", "--bench"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--bench"}).ok);
+    EXPECT_FALSE(Parse({"--bench", "--from", "3"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--out", "d"}).ok);
+    EXPECT_FALSE(Parse({"--from", "5", "--to", "5"}).ok);
+    EXPECT_FALSE(Parse({"--from", "6", "--to", "5"}).ok);
+    EXPECT_FALSE(Parse({"--fps", "30", "--fps", "25"}).ok) << "given twice";
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--size", "641x360"}).ok) << "odd width";
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--size", "640x361"}).ok) << "odd height";
+    EXPECT_TRUE(Parse({"--at", "1", "--size", "641x361"}).ok) << "PNGs take odd sizes";
+
+    Parsed sameName = Parse({"--at", "1.0001,1.0002"});
+    EXPECT_FALSE(sameName.ok);
+    EXPECT_NE(sameName.error.find("001.000.png"), std::string::npos) << sameName.error;
+}

@@ -1,0 +1,23 @@
+#include "tools/render/frame_capture.h"
+
+#include <GL/glew.h>
+
+#include <cstring>
+
+void FrameCapture::Init(int w, int h) {
+    width = w;
+    height = h;
+    bottomUp.resize(static_cast<size_t>(w) * h * 3);
+    topDown.resize(bottomUp.size());
+}
+
+const unsigned char* FrameCapture::Read() {
+    // Rows packed without padding; restored so the scenes see GL's default.
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    size_t stride = static_cast<size_t>(width) * 3;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(&topDown[y * stride], &bottomUp[(height - 1 - y) * stride], stride);
+    return topDown.data();
+}

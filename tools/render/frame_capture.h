@@ -1,0 +1,23 @@
+// FrameCapture: reads the whole default framebuffer (the pbuffer standing in
+// for the window) back as packed RGB, top row first, as image files and video
+// encoders expect. Its two buffers are allocated by Init; reading allocates
+// nothing. Needs the current GL context of the frame it reads.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+class FrameCapture {
+public:
+    void Init(int width, int height);
+    // Waits for the frame to finish, then returns width × height × 3 bytes,
+    // valid until the next Read.
+    const unsigned char* Read();
+    size_t FrameBytes() const { return topDown.size(); }
+
+private:
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> bottomUp; // as GL gives it
+    std::vector<unsigned char> topDown;
+};

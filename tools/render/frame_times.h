@@ -1,0 +1,15 @@
+// Which music times a sequence or video draws, and the names its files get.
+// Frame i of a stretch starting at `from` is drawn at exactly from + i / fps,
+// computed afresh for every frame so that no rounding error accumulates.
+#pragma once
+
+#include <cstddef>
+
+double FrameTime(double from, int fps, long frame);
+// The number of frames whose time lies in [from, to).
+long FrameCount(double from, double to, int fps);
+
+// "042.600.png": the time in milliseconds, padded so that names sort by time.
+void StillName(double seconds, char* name, size_t size);
+// "000123.png".
+void SequenceName(long frame, char* name, size_t size);

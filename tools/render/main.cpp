@@ -1,0 +1,70 @@
+// zentrafel-render: the production drawn offline, frame-exact, at any size and
+// frame rate, without a window, a GPU or a sound card. See RenderUsage.
+#include "tools/render/offline_production.h"
+#include "tools/render/render_modes.h"
+#include "tools/render/render_options.h"
+#include "tools/render/video_pipe.h"
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kBadArguments = 2;
+constexpr int kCannotWrite = 1;
+// What the production returns when its start-up fails.
+constexpr int kStartupFailed = -1;
+
+int BadArguments(const std::string& reason) {
+    std::fprintf(stderr, "zentrafel-render: %s\n\n%s", reason.c_str(), RenderUsage());
+    return kBadArguments;
+}
+
+int RunMode(const RenderOptions& options, OfflineProduction& production,
+            std::chrono::steady_clock::time_point launched) {
+    switch (options.mode) {
+    case RenderMode::Stills:
+        return RenderStills(options, production);
+    case RenderMode::Sequence:
+        return RenderSequence(options, production);
+    case RenderMode::Video:
+        return RenderVideo(options, production);
+    case RenderMode::Bench:
+        return RunBench(production, launched);
+    case RenderMode::Help:
+        break;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    auto launched = std::chrono::steady_clock::now();
+    RenderOptions options;
+    std::string error;
+    if (!ParseRenderOptions(argc, argv, options, error))
+        return BadArguments(error);
+    if (options.mode == RenderMode::Help) {
+        std::fputs(RenderUsage(), stdout);
+        return 0;
+    }
+    if (options.mode == RenderMode::Video && !FindOnPath("ffmpeg")) {
+        std::fprintf(stderr, "zentrafel-render: ffmpeg is needed to encode the video and is not "
+                             "on PATH (Debian package ffmpeg)\n");
+        return kCannotWrite;
+    }
+
+    OfflineProduction production;
+    if (!production.Start(options.width, options.height))
+        return kStartupFailed;
+    if (options.to < 0.0) {
+        options.to = production.MusicLength();
+        if (options.from >= options.to)
+            return BadArguments("--from " + std::to_string(options.from) +
+                                " is not before the end of the music (" +
+                                std::to_string(options.to) + " s)");
+    }
+    return RunMode(options, production, launched);
+}

@@ -1,0 +1,97 @@
+// The two modes that write PNG files: stills at chosen times and numbered
+// sequences.
+#include "tools/render/frame_times.h"
+#include "tools/render/progress_bar.h"
+#include "tools/render/render_modes.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr size_t kMaxPath = 4096;
+
+bool PrepareOutput(const RenderOptions& options, OfflineProduction& production,
+                   FrameCapture& capture, PngEncoder& encoder) {
+    std::error_code failed;
+    std::filesystem::create_directories(options.outDir, failed);
+    if (failed) {
+        std::fprintf(stderr, "zentrafel-render: cannot make %s: %s\n", options.outDir.c_str(),
+                     failed.message().c_str());
+        return false;
+    }
+    capture.Init(production.Width(), production.Height());
+    return encoder.Init(production.Width(), production.Height());
+}
+
+// False (errno set) when the joined path does not fit.
+bool JoinPath(char (&path)[kMaxPath], const std::string& dir, const char* name) {
+    int length = std::snprintf(path, kMaxPath, "%s/%s", dir.c_str(), name);
+    if (length < 0 || static_cast<size_t>(length) >= kMaxPath) {
+        errno = ENAMETOOLONG;
+        return false;
+    }
+    return true;
+}
+
+void ReportWriteFailure(const char* path) {
+    std::fprintf(stderr, "zentrafel-render: cannot write %s: %s\n", path, std::strerror(errno));
+}
+
+} // namespace
+
+bool WriteFramePng(OfflineProduction& production, FrameCapture& capture, PngEncoder& encoder,
+                   double t, const char* path) {
+    production.DrawFrameAt(t);
+    if (!encoder.Encode(capture.Read())) {
+        errno = ENOMEM;
+        return false;
+    }
+    return encoder.WriteFile(path);
+}
+
+int RenderStills(const RenderOptions& options, OfflineProduction& production) {
+    FrameCapture capture;
+    PngEncoder encoder;
+    if (!PrepareOutput(options, production, capture, encoder))
+        return 1;
+    for (double t : options.stillTimes) {
+        char name[64];
+        char path[kMaxPath];
+        StillName(t, name, sizeof name);
+        if (!JoinPath(path, options.outDir, name) ||
+            !WriteFramePng(production, capture, encoder, t, path)) {
+            ReportWriteFailure(path);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int RenderSequence(const RenderOptions& options, OfflineProduction& production) {
+    FrameCapture capture;
+    PngEncoder encoder;
+    if (!PrepareOutput(options, production, capture, encoder))
+        return 1;
+    long frames = FrameCount(options.from, options.to, options.fps);
+    ProgressBar progress;
+    progress.Start(frames);
+    for (long i = 0; i < frames; ++i) {
+        char name[64];
+        char path[kMaxPath];
+        SequenceName(i, name, sizeof name);
+        if (!JoinPath(path, options.outDir, name) ||
+            !WriteFramePng(production, capture, encoder, FrameTime(options.from, options.fps, i),
+                           path)) {
+            progress.Finish(i);
+            ReportWriteFailure(path);
+            return 1;
+        }
+        progress.Update(i + 1);
+    }
+    progress.Finish(frames);
+    return 0;
+}

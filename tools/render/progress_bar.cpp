@@ -1,0 +1,69 @@
+#include "tools/render/progress_bar.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int kBarWidth = 30;
+constexpr auto kRedrawEvery = std::chrono::milliseconds(250);
+
+void WriteStderr(const char* text) {
+    size_t left = std::strlen(text);
+    while (left > 0) {
+        ssize_t n = write(STDERR_FILENO, text, left);
+        if (n <= 0)
+            return;
+        text += n;
+        left -= static_cast<size_t>(n);
+    }
+}
+
+} // namespace
+
+void FormatProgress(char* line, int size, long done, long total, double seconds) {
+    char bar[kBarWidth + 1];
+    long filled = total > 0 ? done * kBarWidth / total : kBarWidth;
+    for (int i = 0; i < kBarWidth; ++i)
+        bar[i] = i < filled ? '#' : '.';
+    bar[kBarWidth] = '\0';
+    double fps = seconds > 0.0 ? done / seconds : 0.0;
+    long left = fps > 0.0 ? static_cast<long>((total - done) / fps + 0.5) : -1;
+    if (left < 0)
+        std::snprintf(line, size, "[%s] %ld/%ld frames  %5.1f fps  --:-- left", bar, done, total,
+                      fps);
+    else
+        std::snprintf(line, size, "[%s] %ld/%ld frames  %5.1f fps  %ld:%02ld left", bar, done,
+                      total, fps, left / 60, left % 60);
+}
+
+void ProgressBar::Start(long totalFrames) {
+    total = totalFrames;
+    started = Clock::now();
+    lastDrawn = started;
+    Draw(0, started);
+}
+
+void ProgressBar::Update(long framesDone) {
+    Clock::time_point now = Clock::now();
+    if (now - lastDrawn >= kRedrawEvery)
+        Draw(framesDone, now);
+}
+
+void ProgressBar::Finish(long framesDone) {
+    Draw(framesDone, Clock::now());
+    WriteStderr("\n");
+}
+
+void ProgressBar::Draw(long framesDone, Clock::time_point now) {
+    lastDrawn = now;
+    char line[160];
+    line[0] = '\r';
+    FormatProgress(line + 1, sizeof line - 1, framesDone, total,
+                   std::chrono::duration<double>(now - started).count());
+    WriteStderr(line);
+    // Covers what a longer previous line left behind.
+    WriteStderr("    ");
+}

@@ -1,0 +1,234 @@
+#include "tools/render/render_options.h"
+
+#include "tools/render/frame_times.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+
+namespace {
+
+// The largest side the pbuffer and the render target are asked for; Mesa's
+// software rasteriser tops out at 16384 and memory long before that.
+constexpr int kMaxSide = 8192;
+// Below this the 16:9 letterbox of ComputeViewport collapses to nothing.
+constexpr int kMinSide = 16;
+constexpr int kMaxFps = 240;
+
+bool ParseTime(const std::string& text, double& seconds) {
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    seconds = std::strtod(text.c_str(), &end);
+    return *end == '\0' && std::isfinite(seconds) && seconds >= 0.0;
+}
+
+bool ParseInt(const std::string& text, int low, int high, int& value) {
+    if (text.empty() || text[0] == '+' || text[0] == '-')
+        return false;
+    char* end = nullptr;
+    long parsed = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || parsed < low || parsed > high)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+bool ParseTimeList(const std::string& text, std::vector<double>& times) {
+    size_t start = 0;
+    while (true) {
+        size_t comma = text.find(',', start);
+        double t = 0.0;
+        if (!ParseTime(text.substr(start, comma - start), t))
+            return false;
+        times.push_back(t);
+        if (comma == std::string::npos)
+            return true;
+        start = comma + 1;
+    }
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    size_t x = text.find('x');
+    return x != std::string::npos && ParseInt(text.substr(0, x), kMinSide, kMaxSide, width) &&
+           ParseInt(text.substr(x + 1), kMinSide, kMaxSide, height);
+}
+
+// Options that take a value; everything else is a flag or unknown.
+bool TakesValue(const std::string& name) {
+    static const char* const names[] = {"--at", "--from", "--to", "--fps",
+                                        "--out", "--video", "--size"};
+    for (const char* n : names)
+        if (name == n)
+            return true;
+    return false;
+}
+
+bool ApplyValue(const std::string& name, const std::string& value, RenderOptions& options,
+                std::string& error) {
+    bool ok = true;
+    if (name == "--at")
+        ok = ParseTimeList(value, options.stillTimes);
+    else if (name == "--from")
+        ok = ParseTime(value, options.from);
+    else if (name == "--to")
+        ok = ParseTime(value, options.to);
+    else if (name == "--fps")
+        ok = ParseInt(value, 1, kMaxFps, options.fps);
+    else if (name == "--size")
+        ok = ParseSize(value, options.width, options.height);
+    else if (name == "--out")
+        options.outDir = value;
+    else if (name == "--video")
+        options.videoPath = value;
+    ok = ok && !value.empty();
+    if (!ok) {
+        if (name == "--at" || name == "--from" || name == "--to")
+            error = name + " wants times in seconds, not negative: '" + value + "'";
+        else if (name == "--fps")
+            error = "--fps wants a whole number from 1 to " + std::to_string(kMaxFps) + ": '" +
+                    value + "'";
+        else if (name == "--size")
+            error = "--size wants WIDTHxHEIGHT, each " + std::to_string(kMinSide) + " to " +
+                    std::to_string(kMaxSide) + ": '" + value + "'";
+        else
+            error = name + " wants a non-empty path";
+    }
+    return ok;
+}
+
+// Two times that round to the same file name would overwrite each other.
+bool StillNamesDistinct(const std::vector<double>& times, std::string& error) {
+    std::set<std::string> names;
+    for (double t : times) {
+        char name[64];
+        StillName(t, name, sizeof name);
+        if (!names.insert(name).second) {
+            error = std::string("--at names ") + name + " twice (times are kept to the millisecond)";
+            return false;
+        }
+    }
+    return true;
+}
+
+// H.264 in 4:2:0 halves both sides of the colour planes.
+bool VideoSizeEven(const RenderOptions& options, std::string& error) {
+    if (options.width % 2 == 0 && options.height % 2 == 0)
+        return true;
+    error = "--video needs an even width and height (H.264 with yuv420p)";
+    return false;
+}
+
+// Picks the one mode the given options ask for, and refuses options that the
+// mode would silently ignore.
+bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::string& error) {
+    auto has = [&seen](const char* name) { return seen.count(name) != 0; };
+    bool range = has("--from") || has("--to") || has("--fps");
+    int modes = has("--at") + has("--video") + has("--bench");
+    if (modes > 1) {
+        error = "choose one of --at, --video and --bench";
+        return false;
+    }
+    if (has("--at") && range) {
+        error = "--at renders single times; --from, --to and --fps are for sequences and video";
+        return false;
+    }
+    if (has("--bench") && (range || has("--out"))) {
+        error = "--bench takes only --size";
+        return false;
+    }
+    if (has("--video") && has("--out")) {
+        error = "--out is where PNGs go; the video goes to the path given to --video";
+        return false;
+    }
+    if (options.to >= 0.0 && options.to <= options.from) {
+        error = "--to must come after --from";
+        return false;
+    }
+    if (has("--at"))
+        options.mode = RenderMode::Stills;
+    else if (has("--video"))
+        options.mode = RenderMode::Video;
+    else if (has("--bench"))
+        options.mode = RenderMode::Bench;
+    else if (range)
+        options.mode = RenderMode::Sequence;
+    else {
+        error = "nothing to render: give --at, --from/--to/--fps, --video or --bench";
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
+    std::set<std::string> seen;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        std::string value;
+        bool inlineValue = false;
+        size_t equals = arg.find('=');
+        if (arg.compare(0, 2, "--") == 0 && equals != std::string::npos) {
+            value = arg.substr(equals + 1);
+            arg.resize(equals);
+            inlineValue = true;
+        }
+        if (arg == "--help" || arg == "-h") {
+            options.mode = RenderMode::Help;
+            return true;
+        }
+        if (!seen.insert(arg).second) {
+            error = arg + " given twice";
+            return false;
+        }
+        if (arg == "--bench" && !inlineValue)
+            continue;
+        if (!TakesValue(arg)) {
+            error = "unknown argument '" + std::string(argv[i]) + "'";
+            return false;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= argc) {
+                error = arg + " needs a value";
+                return false;
+            }
+            value = argv[++i];
+        }
+        if (!ApplyValue(arg, value, options, error))
+            return false;
+    }
+    if (!ChooseMode(seen, options, error))
+        return false;
+    if (options.mode == RenderMode::Stills)
+        return StillNamesDistinct(options.stillTimes, error);
+    if (options.mode == RenderMode::Video)
+        return VideoSizeEven(options, error);
+    return true;
+}
+
+const char* RenderUsage() {
+    return "usage: zentrafel-render MODE [--size WxH]\n"
+           "Renders the production offline, frame-exact, without a window or a sound card.\n"
+           "Run it where ./resource/ is, as the production.\n"
+           "\n"
+           "modes:\n"
+           "  --at T1,T2,...          one PNG per music time, named by the time\n"
+           "  --from A --to B --fps N numbered PNGs of the stretch [A, B) at N frames per second\n"
+           "  --video FILE.mp4        an H.264 video with the music of the same stretch,\n"
+           "                          through ffmpeg; takes --from, --to and --fps too\n"
+           "  --bench                 frame times per section, on stdout as a table\n"
+           "\n"
+           "options:\n"
+           "  --size WxH   output size in pixels, letterboxed to 16:9 as a window of that\n"
+           "               size shows it (default 1920x1080)\n"
+           "  --out DIR    where PNGs go (default .; made if missing)\n"
+           "  --from A     start of a sequence or video in seconds (default 0)\n"
+           "  --to B       its end (default the end of the music)\n"
+           "  --fps N      frames per second of a sequence or video (default 30)\n"
+           "  --help       this text\n"
+           "\n"
+           "Exit status: 0 done, 1 an output could not be written, 2 bad arguments,\n"
+           "255 start-up failed (as the production).\n";
+}

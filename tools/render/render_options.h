@@ -1,0 +1,27 @@
+// The command line of zentrafel-render: which frames to draw, at what size,
+// and where they go. Parsed once at start; nothing here touches GL or files.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class RenderMode { Help, Stills, Sequence, Video, Bench };
+
+struct RenderOptions {
+    RenderMode mode = RenderMode::Help;
+    int width = 1920;
+    int height = 1080;
+    std::vector<double> stillTimes; // --at, in the order given
+    double from = 0.0;
+    double to = -1.0; // negative: the end of the music
+    int fps = 30;
+    std::string outDir = ".";
+    std::string videoPath;
+};
+
+// Fills `options` from argv. False with a one-line reason in `error` when the
+// arguments are malformed, contradict each other or name no mode.
+bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error);
+
+// The usage text printed with --help and after a bad argument.
+const char* RenderUsage();

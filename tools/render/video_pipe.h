@@ -1,0 +1,47 @@
+// VideoPipe: an ffmpeg process that takes raw RGB frames on its standard
+// input, encodes them as H.264 (yuv420p) and muxes in the music of the same
+// stretch, so picture and sound start together and last equally long.
+// Frames are written with plain write(2) on a pipe: nothing is allocated per
+// frame. ffmpeg's own output goes to our stderr, never to our stdout.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+struct VideoSettings {
+    std::string path;      // the .mp4 to write (replaced if it exists)
+    std::string musicPath; // the production's music file
+    int width = 0;
+    int height = 0;
+    int fps = 30;
+    double from = 0.0;    // music time of the first frame
+    double seconds = 0.0; // frames / fps: how much music to mux
+};
+
+// True when an executable named `program` lies on PATH.
+bool FindOnPath(const char* program);
+
+// ffmpeg's arguments for these settings, program name first.
+std::vector<std::string> FfmpegArguments(const VideoSettings& settings);
+
+class VideoPipe {
+public:
+    VideoPipe() = default;
+    VideoPipe(const VideoPipe&) = delete;
+    VideoPipe& operator=(const VideoPipe&) = delete;
+    ~VideoPipe();
+
+    // Starts ffmpeg; false (with a message on stderr) when it cannot.
+    bool Open(const VideoSettings& settings);
+    // False when ffmpeg has stopped reading (it has said why on stderr).
+    bool Write(const unsigned char* frame, size_t bytes);
+    // Closes the pipe and waits for ffmpeg; true when it finished cleanly.
+    bool Close();
+
+private:
+    int fd = -1;
+    pid_t child = -1;
+};
