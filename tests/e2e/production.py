@@ -157,6 +157,10 @@ class Production:
         if self.running():
             self.process.kill()
         self.process.wait()
+        self._reader.join(WAIT)
+        self._errors.join(WAIT)
+        self.process.stdout.close()
+        self.process.stderr.close()
 
     def __enter__(self):
         return self
@@ -218,7 +222,7 @@ class JackServer:
              "-r", "44100", "-p", "512"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         subprocess.run(["jack_wait", "-s", self.name, "-w", "-t", "20"], check=True,
-                       stdout=subprocess.DEVNULL, timeout=WAIT)
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=WAIT)
 
     def ports(self):
         return subprocess.check_output(["jack_lsp", "-s", self.name], text=True).split()
