@@ -20,8 +20,6 @@
 #define STBI_ONLY_HDR
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 #include <stb_image.h>
 #pragma GCC diagnostic pop
 
@@ -41,10 +39,11 @@ DecodedImage Decode(const std::string& fileName) {
     return image;
 }
 
-// SOIL scales to powers of two, flips the rows, premultiplies alpha and builds
-// the mipmap chain on the CPU. Its mip levels of 1-, 2- or 3-channel images
-// can have rows that are not a multiple of 4 bytes long, which GL's default
-// unpack alignment would misread, so the rows are declared tightly packed.
+// SOIL scales to powers of two, flips the rows, premultiplies alpha, builds
+// the mipmap chain on the CPU and sets GL_CLAMP. Mip levels of 1-, 2- and
+// 3-channel images have rows that are not a multiple of 4 bytes long, which
+// GL's default unpack alignment would misread (and read past the end of), so
+// the rows are declared tightly packed for the upload.
 GLuint Upload(const DecodedImage& image) {
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -67,12 +66,6 @@ void Texture::Load(std::string fileName) {
     }
     id = Upload(image);
     stbi_image_free(image.pixels);
-    if (id == 0)
-        return;
-    // SOIL picks the edge mode itself; the pictures are made for GL_CLAMP,
-    // whose border blend the overlays' outer texels were drawn against.
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
 }
 
 void Texture::Bind(GLenum textureUnit) {

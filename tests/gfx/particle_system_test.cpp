@@ -1,0 +1,186 @@
+#include "gfx/particle_system.h"
+
+#include "tests/gfx/gl_test.h"
+#include "tests/gfx/png_files.h"
+
+#include <GL/glu.h>
+
+namespace {
+
+// The base size a 320-pixel-wide window gives every particle (640 × 320 / 800).
+constexpr float kBaseSize = 256.0f;
+
+// A white disc on a transparent square.
+std::string WriteDiscSprite() {
+    constexpr int size = 32;
+    std::vector<unsigned char> pixels;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const float dx = x + 0.5f - size / 2.0f;
+            const float dy = y + 0.5f - size / 2.0f;
+            const unsigned char alpha = dx * dx + dy * dy < 14.0f * 14.0f ? 255 : 0;
+            pixels.insert(pixels.end(), {255, 255, 255, alpha});
+        }
+    return WritePng("disc.png", size, size, 4, pixels);
+}
+
+class ParticleSystemTest : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        const std::string sprite = WriteDiscSprite();
+        CapturePrinted([&] { ASSERT_TRUE(system.Load(sprite)); });
+    }
+
+    // The greetings scene's camera and blending around the draw.
+    void DrawLikeTheScene() {
+        glMatrixMode(GL_PROJECTION);
+        gluPerspective(60, 16.0 / 9.0, 0.1, 1000);
+        glMatrixMode(GL_MODELVIEW);
+        glDisable(GL_DEPTH_TEST);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_ONE, GL_ONE);
+        system.Draw();
+        glDisable(GL_BLEND);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glMatrixMode(GL_MODELVIEW);
+    }
+
+    void ExpectStateAfterDraw() {
+        EXPECT_TRUE(glIsEnabled(GL_VERTEX_PROGRAM_POINT_SIZE_ARB));
+        EXPECT_FALSE(glIsEnabled(GL_POINT_SPRITE_ARB));
+        EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
+        EXPECT_FALSE(glIsEnabled(GL_COLOR_ARRAY));
+        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+        EXPECT_EQ(GetInteger(GL_TEXTURE_BINDING_2D), 0);
+        EXPECT_EQ(GetInteger(GL_CURRENT_PROGRAM), 0);
+        GLfloat value[3] = {};
+        glGetFloatv(GL_POINT_SIZE_MIN_ARB, value);
+        EXPECT_EQ(value[0], system.pointSizeRange[0]);
+        glGetFloatv(GL_POINT_SIZE_MAX_ARB, value);
+        EXPECT_EQ(value[0], system.pointSizeRange[1]);
+        glGetFloatv(GL_POINT_DISTANCE_ATTENUATION_ARB, value);
+        EXPECT_EQ(value[0], 0.0001f);
+        EXPECT_EQ(value[1], 0.005f);
+        EXPECT_EQ(value[2], 0.001f);
+        GLint replace = 0;
+        glGetTexEnviv(GL_POINT_SPRITE_ARB, GL_COORD_REPLACE_ARB, &replace);
+        EXPECT_EQ(replace, GL_TRUE);
+    }
+
+    ParticleSystem system{};
+};
+
+// Lit pixels in a box around (cx, cy), and the sum of their red.
+struct Spot {
+    int lit = 0;
+    int red = 0;
+};
+
+Spot Measure(int cx, int cy, int half) {
+    Spot spot;
+    for (int y = cy - half; y <= cy + half; ++y)
+        for (int x = cx - half; x <= cx + half; ++x) {
+            const Rgba p = ReadPixel(x, y);
+            spot.lit += p.r + p.g + p.b > 0;
+            spot.red += p.r;
+        }
+    return spot;
+}
+
+// ---- Loading -------------------------------------------------------------------------
+
+using ParticleSystemLoad = GlTest;
+
+TEST_F(ParticleSystemLoad, ReadsThePointSizeRangeAndReturnsTheProgramResult) {
+    ParticleSystem system{};
+    const std::string missing = ScratchPath("no_sprite.png");
+    bool loaded = false;
+    const std::string printed = CapturePrinted([&] { loaded = system.Load(missing); });
+    EXPECT_TRUE(loaded) << "a missing sprite does not fail the load";
+    EXPECT_EQ(system.texture.id, 0u);
+    EXPECT_EQ(printed, "Texture::Load " + missing +
+                           "\nShader::Load ./resource/ps.ves\nShader::Load ./resource/ps.pis\n");
+    GLfloat range[2];
+    glGetFloatv(GL_ALIASED_POINT_SIZE_RANGE, range);
+    EXPECT_EQ(system.pointSizeRange[0], range[0]);
+    EXPECT_EQ(system.pointSizeRange[1], range[1]);
+
+    GlStandIn<PFNGLCREATEPROGRAMPROC> noProgram(__glewCreateProgram, []() -> GLuint { return 0; });
+    ParticleSystem failing{};
+    CapturePrinted([&] { loaded = failing.Load(missing); });
+    EXPECT_FALSE(loaded);
+}
+
+// ---- Drawing -------------------------------------------------------------------------
+
+TEST_F(ParticleSystemTest, EmptyCloudDrawsNothingAndLeavesTheSameState) {
+    DrawLikeTheScene();
+    EXPECT_EQ(Measure(kWindowWidth / 2, kWindowHeight / 2, 60).lit, 0);
+    ExpectStateAfterDraw();
+}
+
+// The camera looks down -z. A near particle lands left of centre and a far one
+// right of it, each where its position projects, the near one much larger.
+TEST_F(ParticleSystemTest, NearParticlesAreLargeFarOnesSmallEachAtItsPosition) {
+    system.particles = {{-1.0f, 0.0f, -5.0f, kBaseSize, 1, 0, 0, 1},
+                        {8.0f, 0.0f, -40.0f, kBaseSize, 1, 0, 0, 1}};
+    DrawLikeTheScene();
+
+    // x on screen: 160 + 160 × (x / -z) / (tan 30° × 16/9).
+    const Spot nearSpot = Measure(160 - 31, 90, 40);
+    const Spot farSpot = Measure(160 + 31, 90, 12);
+    EXPECT_GT(nearSpot.lit, 20 * 20);
+    EXPECT_GT(farSpot.lit, 4);
+    EXPECT_GT(nearSpot.lit, 16 * farSpot.lit);
+    EXPECT_EQ(ReadPixel(160, 90).r, 0) << "nothing at the centre between them";
+    ExpectStateAfterDraw();
+}
+
+TEST_F(ParticleSystemTest, ColourIsShapedByTheSpriteAndScaledByOpacity) {
+    system.particles = {{0.0f, 0.0f, -10.0f, kBaseSize, 1.0f, 0.5f, 0.0f, 1.0f},
+                        {0.0f, 2.0f, -10.0f, kBaseSize, 1.0f, 1.0f, 1.0f, 0.5f}};
+    DrawLikeTheScene();
+
+    const Rgba centre = ReadPixel(160, 90);
+    EXPECT_GT(centre.r, 250);
+    EXPECT_NEAR(centre.g, 128, 2);
+    EXPECT_EQ(centre.b, 0);
+    // The sprite's transparent corners leave the square's corners black:
+    // the sprite is about 25 pixels across here.
+    EXPECT_EQ(ReadPixel(160 + 11, 90 + 11).r, 0);
+    EXPECT_GT(ReadPixel(160 + 8, 90).r, 250);
+    // The half-opaque white particle above adds half its colour.
+    const Rgba upper = ReadPixel(160, 90 + 30);
+    EXPECT_NEAR(upper.b, 128, 2);
+}
+
+TEST_F(ParticleSystemTest, LinesAndQuadsAfterADrawAreUntextured) {
+    system.particles = {{0.0f, 0.0f, -10.0f, kBaseSize, 1, 1, 1, 1}};
+    DrawLikeTheScene();
+    glClear(GL_COLOR_BUFFER_BIT);
+
+    glColor3f(0.0f, 0.0f, 1.0f);
+    glBegin(GL_QUADS);
+    glVertex2f(-1.0f, -1.0f);
+    glVertex2f(0.0f, -1.0f);
+    glVertex2f(0.0f, 1.0f);
+    glVertex2f(-1.0f, 1.0f);
+    glEnd();
+    glColor3f(0.0f, 1.0f, 0.0f);
+    glBegin(GL_LINES);
+    glVertex2f(0.503125f, -1.0f);
+    glVertex2f(0.503125f, 1.0f);
+    glEnd();
+
+    for (int y = 10; y < kWindowHeight; y += 40) {
+        const Rgba quad = ReadPixel(40, y);
+        EXPECT_EQ(quad.b, 255);
+        EXPECT_EQ(quad.r + quad.g, 0);
+    }
+    EXPECT_EQ(ReadPixel(240, 90).g, 255);
+    EXPECT_EQ(ReadPixel(242, 90).g, 0) << "lines keep their width of one pixel";
+}
+
+} // namespace
