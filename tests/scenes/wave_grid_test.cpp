@@ -9,6 +9,7 @@
 #include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -32,7 +33,9 @@ std::vector<Stroke> CaptureLines(double musicTime) {
     for (GLint i = 0; i < count;) {
         const GLint token = static_cast<GLint>(buffer[i++]);
         if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
-            lines.push_back(*reinterpret_cast<const Stroke*>(&buffer[i]));
+            Stroke stroke;
+            std::memcpy(&stroke, &buffer[i], sizeof stroke);
+            lines.push_back(stroke);
             i += 14;
         } else if (token == GL_POLYGON_TOKEN) {
             i += 1 + 7 * static_cast<GLint>(buffer[i]);
