@@ -97,9 +97,13 @@ double Music::Position() {
     return BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, BASS_POS_BYTE));
 }
 
-void Music::Play() { BASS_ChannelPlay(stream, FALSE); }
+void Music::Play() {
+    BASS_ChannelPlay(stream, FALSE);
+}
 
-void Music::Stop() { BASS_ChannelStop(stream); }
+void Music::Stop() {
+    BASS_ChannelStop(stream);
+}
 
 void Music::SeekBy(double offset) {
     double target = Position() + offset;
@@ -110,4 +114,6 @@ void Music::SetPosition(double seconds) {
     BASS_ChannelSetPosition(stream, BASS_ChannelSeconds2Bytes(stream, seconds), BASS_POS_BYTE);
 }
 
-void Music::ReadSpectrum() { BASS_ChannelGetData(stream, spectrum, BASS_DATA_FFT256); }
+void Music::ReadSpectrum() {
+    BASS_ChannelGetData(stream, spectrum, BASS_DATA_FFT256);
+}

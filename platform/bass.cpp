@@ -49,7 +49,9 @@ Stream* Find(DWORD handle) {
     return index < DWORD(streamCount) ? streams[index] : nullptr;
 }
 
-bool AnyDeviceReady() { return noSoundReady || outputReady; }
+bool AnyDeviceReady() {
+    return noSoundReady || outputReady;
+}
 
 BOOL InitNoSound() {
     if (noSoundReady)
@@ -86,11 +88,15 @@ int LoadPcm(BOOL mem, const void* file, QWORD offset, QWORD length, PcmBuffer& p
 
 } // namespace
 
-void AudioForceNoSound(bool on) { forceNoSound = on; }
+void AudioForceNoSound(bool on) {
+    forceNoSound = on;
+}
 
 extern "C" {
 
-DWORD BASS_GetVersion() { return kVersion; }
+DWORD BASS_GetVersion() {
+    return kVersion;
+}
 
 BOOL BASS_Init(int device, DWORD freq, DWORD, void*, const void*) {
     if (!PrepareSpectrum())
@@ -208,6 +214,8 @@ DWORD BASS_ChannelGetData(DWORD handle, void* buffer, DWORD length) {
     return Succeed(DWORD(kSpectrumBins * sizeof(float)));
 }
 
-int BASS_ErrorGetCode() { return lastError; }
+int BASS_ErrorGetCode() {
+    return lastError;
+}
 
 } // extern "C"

@@ -13,14 +13,14 @@ double SteadySeconds();
 // The "no sound" device's clock: real time from the steady clock, anchored at
 // play and at each move, frozen while stopped, never past the end.
 class FreeClock {
-public:
+  public:
     void Reset(double rate, int64_t length);
     void Play(double now);
     void Stop(double now);
     void MoveTo(int64_t frame, double now);
     int64_t Frame(double now) const;
 
-private:
+  private:
     double rate = 0;
     int64_t length = 0;
     int64_t anchorFrame = 0;
@@ -39,7 +39,7 @@ private:
 //   - when reports stop (the device vanished) it runs on in real time from the
 //     last one; when none came at all, from kSilentGrace after play.
 class HeardClock {
-public:
+  public:
     static constexpr double kSlew = 0.05;
     static constexpr double kJumpSeconds = 0.05;
     static constexpr double kSilentGrace = 0.5;
@@ -54,7 +54,7 @@ public:
     double Frame(double now, const double* heardOffset);
     bool Playing() const { return playing; }
 
-private:
+  private:
     double Target(double now, const double* heardOffset) const;
     void Steer(double target, double dt);
 
@@ -74,14 +74,14 @@ private:
 // (F − T × rate) is the largest of the recent reports; the window is short
 // enough to follow the drift between the device's clock and the steady clock.
 class HeardLine {
-public:
+  public:
     static constexpr int kWindow = 32;
 
     void Reset() { count = next = 0; }
     // Returns the offset estimate including this report.
     double Add(double frame, double time, double rate);
 
-private:
+  private:
     double offsets[kWindow] = {};
     int count = 0;
     int next = 0;

@@ -36,7 +36,7 @@ size_t ReadMemory(void* dst, size_t size, size_t count, void* source) {
 
 int SeekMemory(void* source, ogg_int64_t offset, int whence) {
     MemoryReader* reader = static_cast<MemoryReader*>(source);
-    ogg_int64_t base = whence == SEEK_CUR ? ogg_int64_t(reader->pos)
+    ogg_int64_t base = whence == SEEK_CUR   ? ogg_int64_t(reader->pos)
                        : whence == SEEK_END ? ogg_int64_t(reader->size)
                                             : 0;
     ogg_int64_t target = base + offset;
@@ -46,7 +46,9 @@ int SeekMemory(void* source, ogg_int64_t offset, int whence) {
     return 0;
 }
 
-long TellMemory(void* source) { return long(static_cast<MemoryReader*>(source)->pos); }
+long TellMemory(void* source) {
+    return long(static_cast<MemoryReader*>(source)->pos);
+}
 
 // A header claiming a huge length must not make us reserve gigabytes: reserve
 // at most what a generous compression ratio allows and let the rest grow.

@@ -39,8 +39,8 @@ int SourceChannel(int sourceChannels, int outChannels, int out) {
 
 } // namespace
 
-double MixFrames(const PcmBuffer& pcm, double cursor, double step, float* out,
-                 unsigned long frames, int outChannels) {
+double MixFrames(const PcmBuffer& pcm, double cursor, double step, float* out, unsigned long frames,
+                 int outChannels) {
     for (unsigned long i = 0; i < frames; ++i, cursor += step) {
         if (cursor >= double(pcm.frames))
             return cursor + step * double(frames - i);

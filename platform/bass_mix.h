@@ -9,5 +9,5 @@
 // interpolated linearly. Mono plays on every output channel, stereo as left
 // and right; other layouts, and a mono output, get the mix of all channels.
 // Past the end it adds nothing. Returns the cursor after the last frame.
-double MixFrames(const PcmBuffer& pcm, double cursor, double step, float* out,
-                 unsigned long frames, int outChannels);
+double MixFrames(const PcmBuffer& pcm, double cursor, double step, float* out, unsigned long frames,
+                 int outChannels);

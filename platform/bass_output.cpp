@@ -49,17 +49,29 @@ PaDeviceIndex DefaultDevice() {
     return Pa_GetDefaultOutputDevice();
 }
 
+// A JACK server runs at its own rate only: where the requested rate will not
+// open, the device's own rate is tried, and the voices convert to it.
+bool OpenAtRate(PaDeviceIndex device, const PaDeviceInfo& info, double rate) {
+    PaStreamParameters params{device, outputChannels, paFloat32, info.defaultHighOutputLatency,
+                              nullptr};
+    for (double tried : {rate, info.defaultSampleRate}) {
+        if (Pa_OpenStream(&stream, nullptr, &params, tried, paFramesPerBufferUnspecified, paNoFlag,
+                          OutputCallback, nullptr) == paNoError) {
+            outputRate = tried;
+            return true;
+        }
+    }
+    stream = nullptr;
+    return false;
+}
+
 int OpenStream(PaDeviceIndex device, double rate) {
     const PaDeviceInfo* info = Pa_GetDeviceInfo(device);
     if (!info || info->maxOutputChannels < 1)
         return BASS_ERROR_DRIVER;
     outputChannels = std::min(2, info->maxOutputChannels);
-    PaStreamParameters params{device, outputChannels, paFloat32, info->defaultHighOutputLatency,
-                              nullptr};
-    if (Pa_OpenStream(&stream, nullptr, &params, rate, paFramesPerBufferUnspecified, paNoFlag,
-                      OutputCallback, nullptr) != paNoError)
+    if (!OpenAtRate(device, *info, rate))
         return BASS_ERROR_DRIVER;
-    outputRate = rate;
     streamLatency = Pa_GetStreamInfo(stream)->outputLatency;
     if (Pa_StartStream(stream) != paNoError) {
         Pa_CloseStream(stream);

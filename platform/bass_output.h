@@ -12,8 +12,9 @@
 
 #include "platform/bass_voice.h"
 
-// Opens and starts the default output at `rate` frames per second, stereo (or
-// mono on a one-channel device). Returns 0, BASS_ERROR_DEVICE when there is
+// Opens and starts the default output at `rate` frames per second, or at the
+// device's own rate where that one will not open, stereo (or mono on a
+// one-channel device). Returns 0, BASS_ERROR_DEVICE when there is
 // no default output device, or BASS_ERROR_DRIVER when it will not open.
 int OpenDefaultOutput(double rate);
 // Restarts the output if it stopped; false when it will not run.

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 class Stream {
-public:
+  public:
     PcmBuffer pcm;
 
     // `voice` null: the no-sound device. Call once pcm is filled.
@@ -23,7 +23,7 @@ public:
     // Clamped to 0..length; keeps playing or stopped as it was.
     void MoveTo(int64_t frame);
 
-private:
+  private:
     Voice* voice = nullptr;
     FreeClock freeClock;
     HeardClock heardClock;

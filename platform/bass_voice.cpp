@@ -15,7 +15,9 @@ uint64_t Pack(uint32_t generation, bool playing, int64_t frame) {
            (uint64_t(frame) & kFrameMask);
 }
 
-uint32_t GenerationOf(uint64_t word) { return uint32_t(word >> (kFrameBits + 1)); }
+uint32_t GenerationOf(uint64_t word) {
+    return uint32_t(word >> (kFrameBits + 1));
+}
 
 } // namespace
 

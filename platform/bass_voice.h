@@ -12,7 +12,7 @@
 #include <cstdint>
 
 class Voice {
-public:
+  public:
     // Calling thread. Attach before the voice is handed to the output thread.
     void Attach(const PcmBuffer* pcm, double outputRate);
     void Post(bool playing, int64_t frame);
@@ -23,7 +23,7 @@ public:
     // the steady time at which the buffer's first frame reaches the converter.
     void Render(float* out, unsigned long frames, int outChannels, double dacTime);
 
-private:
+  private:
     void Report(uint32_t generation, double offset);
     void Follow(uint64_t word);
 

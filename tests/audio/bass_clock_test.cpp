@@ -43,7 +43,9 @@ TEST(FreeClock, StopsAtTheEnd) {
 }
 
 // A heard line whose frame 0 reaches the listener at `start` seconds.
-double Offset(double start) { return -start * kRate; }
+double Offset(double start) {
+    return -start * kRate;
+}
 
 TEST(HeardClock, HoldsUntilTheFirstFrameIsHeard) {
     HeardClock clock;

@@ -23,7 +23,9 @@ double Seconds(HSTREAM stream) {
     return BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, BASS_POS_BYTE));
 }
 
-void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 // The server, device -1 on it, and a stream of four seconds of tone.
 struct JackRig {
@@ -31,9 +33,9 @@ struct JackRig {
     TempDir dir;
     HSTREAM stream = 0;
 
-    bool Start(Findings& f) {
+    bool Start(Findings& f, long serverRate = 44100) {
         alarm(kWatchdogSeconds);
-        if (!server.Start()) {
+        if (!server.Start(serverRate)) {
             f.True(false, "jackd with the dummy driver did not start");
             return false;
         }
@@ -75,7 +77,8 @@ constexpr double kMostLatency = 0.1;
 
 void ExpectBetween(Findings& f, double value, double low, double high, const std::string& what) {
     f.True(value >= low && value <= high, what + " " + std::to_string(value) + " not in [" +
-                                              std::to_string(low) + ", " + std::to_string(high) + "]");
+                                              std::to_string(low) + ", " + std::to_string(high) +
+                                              "]");
 }
 
 TEST(BassOnJack, DefaultDeviceReachesTheServerAndRunsInRealTime) {
@@ -88,6 +91,24 @@ TEST(BassOnJack, DefaultDeviceReachesTheServerAndRunsInRealTime) {
             Followed after = Follow(rig.stream, 500, f);
             ExpectBetween(f, after.position, after.elapsed - kMostLatency, after.elapsed,
                           "position after 500 ms");
+        }
+        return f;
+    });
+}
+
+// The server's rate is its own; the stream's 44.1 kHz is converted to it.
+TEST(BassOnJack, PlaysOnAServerOfAnotherRate) {
+    EXPECT_IN_FRESH_PROCESS([] {
+        Findings f;
+        JackRig rig;
+        JackListener listener;
+        if (rig.Start(f, 48000)) {
+            f.True(listener.Open(), "listener connected to the output");
+            BASS_ChannelPlay(rig.stream, FALSE);
+            Followed after = Follow(rig.stream, 500, f);
+            ExpectBetween(f, after.position, after.elapsed - kMostLatency, after.elapsed,
+                          "position after 500 ms");
+            ExpectBetween(f, listener.TakePeak(), 0.45, 0.55, "peak of the 0.5 tone");
         }
         return f;
     });
@@ -166,8 +187,8 @@ TEST(BassOnJack, ClockRunsOnWhenTheServerVanishes) {
             rig.server.Stop();
             double gone = Seconds(rig.stream);
             Followed after = Follow(rig.stream, 500, f);
-            ExpectBetween(f, after.position, gone + after.elapsed - 0.05, gone + after.elapsed + 0.05,
-                          "500 ms after the server went");
+            ExpectBetween(f, after.position, gone + after.elapsed - 0.05,
+                          gone + after.elapsed + 0.05, "500 ms after the server went");
             BASS_ChannelStop(rig.stream);
             double stopped = Seconds(rig.stream);
             SleepMs(50);

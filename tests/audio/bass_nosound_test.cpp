@@ -20,13 +20,17 @@ void UseNoSoundDevice() {
     }
 }
 
-HSTREAM Open(const std::string& path) { return BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0); }
+HSTREAM Open(const std::string& path) {
+    return BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0);
+}
 
 double Seconds(HSTREAM stream) {
     return BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, BASS_POS_BYTE));
 }
 
-void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 TEST(BassBeforeInit, ReportsCode8) {
     EXPECT_IN_FRESH_PROCESS([] {
@@ -53,7 +57,7 @@ TEST(BassInit, KnowsItsDevicesAndTheirState) {
 }
 
 class BassStream : public testing::Test {
-protected:
+  protected:
     void SetUp() override { UseNoSoundDevice(); }
     TempDir dir;
 };
@@ -117,7 +121,7 @@ TEST_F(BassStream, RejectsUnknownHandlesAndModes) {
 }
 
 class BassBadFile : public BassStream {
-protected:
+  protected:
     // Three seconds whose body spans many pages, and where the body starts.
     void SetUp() override {
         BassStream::SetUp();
@@ -195,7 +199,7 @@ TEST_F(BassBadFile, FlippedBitsInTheBodyStillGiveAStream) {
 }
 
 class BassPosition : public BassStream {
-protected:
+  protected:
     void SetUp() override {
         BassStream::SetUp();
         ASSERT_GT(WriteTone(dir.Path("two.ogg"), 44100, 2, 88200), 0u);

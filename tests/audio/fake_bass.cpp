@@ -17,7 +17,9 @@ std::string Number(double value) {
     return text;
 }
 
-std::string Pointer(const void* p) { return p ? "ptr" : "null"; }
+std::string Pointer(const void* p) {
+    return p ? "ptr" : "null";
+}
 
 void Record(const std::string& name, const std::string& args, const std::string& codeKey = "") {
     fakeCalls.push_back(name + "(" + args + ")");
@@ -53,8 +55,7 @@ BOOL BASS_Start() {
     return fakeScript.start;
 }
 
-HSTREAM BASS_StreamCreateFile(BOOL mem, const void* file, QWORD offset, QWORD length,
-                              DWORD flags) {
+HSTREAM BASS_StreamCreateFile(BOOL mem, const void* file, QWORD offset, QWORD length, DWORD flags) {
     Record("BASS_StreamCreateFile", Number(mem) + ", " + static_cast<const char*>(file) + ", " +
                                         Number(double(offset)) + ", " + Number(double(length)) +
                                         ", " + Number(flags));

@@ -14,12 +14,13 @@
 #include <vector>
 
 class Findings {
-public:
+  public:
     void True(bool ok, const std::string& what) {
         if (!ok)
             lines.push_back(what);
     }
-    template <typename A, typename B> void Equal(const A& actual, const B& expected, const std::string& what) {
+    template <typename A, typename B>
+    void Equal(const A& actual, const B& expected, const std::string& what) {
         if (actual == expected)
             return;
         std::ostringstream line;
@@ -35,12 +36,12 @@ public:
         _exit(lines.empty() ? 0 : 1);
     }
 
-private:
+  private:
     std::vector<std::string> lines;
 };
 
-#define EXPECT_IN_FRESH_PROCESS(body)                                                  \
-    do {                                                                               \
-        GTEST_FLAG_SET(death_test_style, "threadsafe");                                \
-        EXPECT_EXIT((body)().Exit(), testing::ExitedWithCode(0), "");                  \
+#define EXPECT_IN_FRESH_PROCESS(body)                                                              \
+    do {                                                                                           \
+        GTEST_FLAG_SET(death_test_style, "threadsafe");                                            \
+        EXPECT_EXIT((body)().Exit(), testing::ExitedWithCode(0), "");                              \
     } while (0)

@@ -10,7 +10,7 @@ typedef struct _jack_client jack_client_t;
 typedef struct _jack_port jack_port_t;
 
 class JackListener {
-public:
+  public:
     // Opens on the server JACK_DEFAULT_SERVER names and connects its input.
     bool Open();
     void Close();
@@ -19,7 +19,7 @@ public:
     // The loudest sample since the last call, and starts over.
     float TakePeak() { return peak.exchange(0.0f); }
 
-private:
+  private:
     static int Process(unsigned frames, void* self);
     bool ConnectSources();
 

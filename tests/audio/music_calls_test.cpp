@@ -34,7 +34,7 @@ LoadResult Load(Music& music) {
 }
 
 class MusicLoad : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetFake(); }
     Music music{};
 };
@@ -200,7 +200,7 @@ TEST(MusicErrorText, IsEmptyForNoErrorAndCodesWithoutText) {
 }
 
 class MusicCalls : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetFake();
         music.stream = 7;
@@ -212,17 +212,16 @@ protected:
 TEST_F(MusicCalls, PositionConvertsTheBytePosition) {
     fakeScript.positionBytes = 352800;
     EXPECT_DOUBLE_EQ(music.Position(), 2.0);
-    EXPECT_EQ(fakeCalls, (Calls{"BASS_ChannelGetPosition(7, 0)",
-                                "BASS_ChannelBytes2Seconds(7, 352800)"}));
+    EXPECT_EQ(fakeCalls,
+              (Calls{"BASS_ChannelGetPosition(7, 0)", "BASS_ChannelBytes2Seconds(7, 352800)"}));
 }
 
 TEST_F(MusicCalls, SeekByPassesAnUnclampedTarget) {
     fakeScript.positionBytes = 352800; // 2 s
     music.SeekBy(-5.0);
-    EXPECT_EQ(fakeCalls, (Calls{"BASS_ChannelGetPosition(7, 0)",
-                                "BASS_ChannelBytes2Seconds(7, 352800)",
-                                "BASS_ChannelSeconds2Bytes(7, -3)",
-                                "BASS_ChannelSetPosition(7, 0, 0)"}));
+    EXPECT_EQ(fakeCalls,
+              (Calls{"BASS_ChannelGetPosition(7, 0)", "BASS_ChannelBytes2Seconds(7, 352800)",
+                     "BASS_ChannelSeconds2Bytes(7, -3)", "BASS_ChannelSetPosition(7, 0, 0)"}));
     ResetFake();
     fakeScript.positionBytes = 9 * 176400;
     music.SeekBy(5.0);

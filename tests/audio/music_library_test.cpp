@@ -37,7 +37,9 @@ std::string TwoSecondTone(const TempDir& dir) {
     return dir.Path("music.ogg");
 }
 
-void SleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void SleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 TEST(MusicOnTheLibrary, PlaysSilentlyWhenSoundIsForcedOff) {
     EXPECT_IN_FRESH_PROCESS([] {
@@ -52,7 +54,8 @@ TEST(MusicOnTheLibrary, PlaysSilentlyWhenSoundIsForcedOff) {
         music.Play();
         SleepMs(50);
         double playing = music.Position();
-        f.True(playing >= 0.045 && playing < 1.0, "position after 50 ms: " + std::to_string(playing));
+        f.True(playing >= 0.045 && playing < 1.0,
+               "position after 50 ms: " + std::to_string(playing));
         music.Stop();
         music.SeekBy(-5.0);
         f.Equal(music.Position(), 0.0, "five seconds back from the start");

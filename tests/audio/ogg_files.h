@@ -9,7 +9,7 @@
 #include <vector>
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
 
     std::string Path(const std::string& name) const { return dir + "/" + name; }
 
-private:
+  private:
     std::string dir;
 };
 

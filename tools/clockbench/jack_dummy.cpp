@@ -30,12 +30,12 @@ bool Accepts(const std::string& server) {
 
 } // namespace
 
-bool JackDummyServer::Start(double timeoutSeconds) {
+bool JackDummyServer::Start(long rate, double timeoutSeconds) {
     static int serial = 0;
     name = "zf_dummy_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
     jack_set_error_function(Quiet);
     jack_set_info_function(Quiet);
-    if (!Spawn() || !WaitUntilReady(timeoutSeconds)) {
+    if (!Spawn(rate) || !WaitUntilReady(timeoutSeconds)) {
         std::fprintf(stderr, "jackd (dummy driver) did not start as \"%s\"\n", name.c_str());
         Stop();
         return false;
@@ -44,9 +44,10 @@ bool JackDummyServer::Start(double timeoutSeconds) {
     return true;
 }
 
-bool JackDummyServer::Spawn() {
-    const char* argv[] = {"jackd", "--no-realtime", "-n", name.c_str(), "-d", "dummy",
-                          "-r",    "44100",         "-p", "512",        nullptr};
+bool JackDummyServer::Spawn(long rate) {
+    std::string rateText = std::to_string(rate);
+    const char* argv[] = {"jackd", "--no-realtime",  "-n", name.c_str(), "-d",   "dummy",
+                          "-r",    rateText.c_str(), "-p", "512",        nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
@@ -59,7 +60,8 @@ bool JackDummyServer::Spawn() {
 }
 
 bool JackDummyServer::WaitUntilReady(double timeoutSeconds) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+    auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
     while (std::chrono::steady_clock::now() < deadline) {
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
             pid = 0;

@@ -1,6 +1,6 @@
 // A JACK server on the dummy driver: no sound card, but paced in real time
-// (44100 Hz, 512-frame periods), under a name of its own so it never meets
-// another server. The audio library's PortAudio path is tested and measured
+// (512-frame periods), under a name of its own so it never meets another
+// server. The audio library's PortAudio path is tested and measured
 // against it. One per process at a time; not thread-safe.
 #pragma once
 
@@ -8,19 +8,19 @@
 #include <sys/types.h>
 
 class JackDummyServer {
-public:
+  public:
     // Starts `jackd` and waits until it accepts clients, then points this
     // process's JACK clients at it (JACK_DEFAULT_SERVER). False with a line on
     // stderr when it does not come up within `timeoutSeconds`.
-    bool Start(double timeoutSeconds = 10.0);
+    bool Start(long rate = 44100, double timeoutSeconds = 10.0);
     // Ends the server (SIGTERM, then SIGKILL after two seconds) and reaps it.
     void Stop();
     ~JackDummyServer() { Stop(); }
 
     const std::string& Name() const { return name; }
 
-private:
-    bool Spawn();
+  private:
+    bool Spawn(long rate);
     bool WaitUntilReady(double timeoutSeconds);
 
     std::string name;

@@ -49,7 +49,9 @@ double PositionOf(HSTREAM stream) {
     return BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, BASS_POS_BYTE));
 }
 
-void Pause() { std::this_thread::sleep_for(std::chrono::microseconds(1000)); }
+void Pause() {
+    std::this_thread::sleep_for(std::chrono::microseconds(1000));
+}
 
 // Waits for the first heard frame; returns the delay, or a negative number.
 double WaitForStart(HSTREAM stream) {

@@ -20,8 +20,9 @@ struct Encoder {
 };
 
 void WritePage(Encoder& e, const ogg_page& page) {
-    bool ok = std::fwrite(page.header, 1, size_t(page.header_len), e.file) == size_t(page.header_len) &&
-              std::fwrite(page.body, 1, size_t(page.body_len), e.file) == size_t(page.body_len);
+    bool ok =
+        std::fwrite(page.header, 1, size_t(page.header_len), e.file) == size_t(page.header_len) &&
+        std::fwrite(page.body, 1, size_t(page.body_len), e.file) == size_t(page.body_len);
     e.failed |= !ok;
     e.written += size_t(page.header_len + page.body_len);
 }
