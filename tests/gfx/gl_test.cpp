@@ -3,6 +3,7 @@
 #include "platform/headless_gl.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -14,6 +15,9 @@ namespace {
 HeadlessGl& Context() {
     static HeadlessGl* gl = nullptr;
     if (!gl) {
+        // Mesa serves a shader it has compiled before from its disk cache
+        // and then gives no info log: the tests must see every log.
+        setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
         gl = new HeadlessGl;
         if (!gl->Create(kWindowWidth, kWindowHeight))
             std::abort();
