@@ -71,8 +71,23 @@ BandSummary Summarise(std::vector<float>& readings) {
   return {at(0.1), at(0.5), at(0.9), readings.back()};
 }
 
+namespace {
+
+// Median of the per-beat maxima of readings taken every `step` seconds.
+float MedianBeatPeak(const std::vector<float>& readings, double step, double beatLength) {
+  std::vector<float> peaks;
+  for (size_t i = 0; i < readings.size(); ++i) {
+    size_t beat = static_cast<size_t>(i * step / beatLength);
+    if (beat >= peaks.size()) peaks.resize(beat + 1, 0.0f);
+    peaks[beat] = std::max(peaks[beat], readings[i]);
+  }
+  return Summarise(peaks).median;
+}
+
+}  // namespace
+
 SectionLevels MeasureSpan(const std::vector<float>& mono, int sampleRate, const std::string& name,
-                          double start, double end, double step) {
+                          double start, double end, double step, double beatLength) {
   std::vector<float> low, mid;
   int inRange = 0;
   for (double t = start; t < end; t += step) {
@@ -84,6 +99,8 @@ SectionLevels MeasureSpan(const std::vector<float>& mono, int sampleRate, const 
   SectionLevels levels;
   levels.name = name;
   levels.midInRange = mid.empty() ? 0.0f : static_cast<float>(inRange) / mid.size();
+  levels.lowBeatPeak = MedianBeatPeak(low, step, beatLength);
+  levels.midBeatPeak = MedianBeatPeak(mid, step, beatLength);
   levels.low = Summarise(low);
   levels.mid = Summarise(mid);
   return levels;

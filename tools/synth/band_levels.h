@@ -38,9 +38,13 @@ struct SectionLevels {
   std::string name;
   BandSummary low;       // mean of bins 0..2
   BandSummary mid;       // mean of bins 4..13
+  float lowBeatPeak = 0; // median over the beats of each beat's highest low reading
+  float midBeatPeak = 0; // the same for the mid band
   float midInRange = 0;  // share of readings with the mid band in [0.01, 0.15]
 };
 
-// Reads both bands every `step` seconds from start to end.
+// Reads both bands every `step` seconds from start to end; beats of
+// `beatLength` seconds, counted from start, group the readings for the
+// per-beat peaks.
 SectionLevels MeasureSpan(const std::vector<float>& mono, int sampleRate, const std::string& name,
-                          double start, double end, double step);
+                          double start, double end, double step, double beatLength);

@@ -6,17 +6,19 @@
 #include "timeline.h"
 
 Samples SynthKick(const Note& n) {
-  Samples out(SampleCount(0.5));
+  Samples out(SampleCount(0.7));
   Noise noise(NoiseSeed(n));
   double phase = 0.0;
   for (size_t i = 0; i < out.size(); ++i) {
     double t = static_cast<double>(i) / kSampleRate;
-    // The pitch falls from a punchy 160 Hz to a 48 Hz body within ~40 ms.
-    double hz = 48.0 + 112.0 * std::exp(-t * 28.0);
+    // The pitch falls from a punchy 160 Hz to a 46 Hz body within ~25 ms;
+    // the body's slow half-cycles are what the picture's bass band sees, and
+    // driving them into tanh flattens their tops so they read as loud.
+    double hz = 46.0 + 114.0 * std::exp(-t * 45.0);
     phase += hz / kSampleRate;
     double body = std::sin(2.0 * kPi * phase) * std::exp(-t * 6.5) * std::min(1.0, t * 600.0);
     double click = noise.Next() * std::exp(-t * 350.0) * 0.25;
-    out[i] = static_cast<float>((std::tanh(body * 1.4) + click) * n.velocity);
+    out[i] = static_cast<float>((std::tanh(body * 2.5) + click) * n.velocity);
   }
   return out;
 }
@@ -25,13 +27,14 @@ Samples SynthSnare(const Note& n) {
   Samples out(SampleCount(0.35));
   Noise noise(NoiseSeed(n));
   Svf bright;
+  bright.Tune(1800.0, 0.0, kSampleRate);
   double phase = 0.0;
   for (size_t i = 0; i < out.size(); ++i) {
     double t = static_cast<double>(i) / kSampleRate;
     phase += (180.0 + 60.0 * std::exp(-t * 40.0)) / kSampleRate;
-    double tone = std::sin(2.0 * kPi * phase) * std::exp(-t * 28.0) * 0.6;
-    float rattle = bright.Process(noise.Next(), 1900.0, 0.2, kSampleRate).band;
-    double snap = rattle * std::exp(-t * 16.0) * 1.6;
+    double tone = std::sin(2.0 * kPi * phase) * std::exp(-t * 28.0) * 0.35;
+    float rattle = bright.Process(noise.Next()).band;
+    double snap = rattle * std::exp(-t * 12.0) * 3.0;
     out[i] = static_cast<float>((tone + snap) * n.velocity);
   }
   return out;
@@ -43,9 +46,10 @@ Samples MetallicNoise(const Note& n, double seconds, double decayRate, double cu
   Samples out(SampleCount(seconds));
   Noise noise(NoiseSeed(n));
   Svf filter;
+  filter.Tune(cutoff, 0.3, kSampleRate);
   for (size_t i = 0; i < out.size(); ++i) {
     double t = static_cast<double>(i) / kSampleRate;
-    float high = filter.Process(noise.Next(), cutoff, 0.3, kSampleRate).high;
+    float high = filter.Process(noise.Next()).high;
     out[i] = static_cast<float>(high * std::exp(-t * decayRate) * n.velocity);
   }
   return out;
@@ -67,8 +71,8 @@ Samples SynthRiser(const Note& n) {
   Svf filter;
   for (size_t i = 0; i < out.size(); ++i) {
     double f = static_cast<double>(i) / out.size();
-    double cutoff = 400.0 * std::pow(2.0, 4.5 * f);
-    float band = filter.Process(noise.Next(), cutoff, 0.6, kSampleRate).band;
+    if (i % kControlInterval == 0) filter.Tune(400.0 * std::pow(2.0, 4.5 * f), 0.6, kSampleRate);
+    float band = filter.Process(noise.Next()).band;
     out[i] = static_cast<float>(band * f * f * n.velocity);
   }
   return out;

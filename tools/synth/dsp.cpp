@@ -30,9 +30,9 @@ float Saw::Next(double hz, double sampleRate) {
 
 float Pulse::Next(double hz, double sampleRate, double duty) {
   double dt = hz / sampleRate;
-  // A second ramp `duty` of a period behind; the difference of the two saws
-  // is a pulse whose two edges are both band-limited.
-  double lagged = phase_ + 1.0 - duty;
+  // A second ramp `duty` of a period ahead; the difference of the two saws
+  // is high for that share of the period, with both edges band-limited.
+  double lagged = phase_ + duty;
   lagged -= std::floor(lagged);
   double first = 2.0 * phase_ - 1.0 - PolyBlep(phase_, dt);
   double second = 2.0 * lagged - 1.0 - PolyBlep(lagged, dt);
@@ -41,15 +41,18 @@ float Pulse::Next(double hz, double sampleRate, double duty) {
   return static_cast<float>(0.5 * (first - second));
 }
 
-Svf::Out Svf::Process(float in, double cutoffHz, double resonance, double sampleRate) {
-  double f = 2.0 * std::sin(kPi * std::min(cutoffHz, sampleRate * 0.2) / (2.0 * sampleRate));
-  float ff = static_cast<float>(f);
-  float q = static_cast<float>(2.0 * (1.0 - std::clamp(resonance, 0.0, 0.95)));
+void Svf::Tune(double cutoffHz, double resonance, double sampleRate) {
+  double x = kPi * std::min(cutoffHz, sampleRate * 0.2) / (2.0 * sampleRate);
+  f_ = static_cast<float>(2.0 * std::sin(x));
+  q_ = static_cast<float>(2.0 * (1.0 - std::clamp(resonance, 0.0, 0.95)));
+}
+
+Svf::Out Svf::Process(float in) {
   float high = 0.0f;
   for (int pass = 0; pass < 2; ++pass) {
-    low_ += ff * band_;
-    high = in - low_ - q * band_;
-    band_ += ff * high;
+    low_ += f_ * band_;
+    high = in - low_ - q_ * band_;
+    band_ += f_ * high;
   }
   return {low_, band_, high};
 }

@@ -45,17 +45,23 @@ class Pulse {
 };
 
 // Two-pole state-variable filter (Chamberlin form, run twice per sample for
-// stability at high cutoffs). Resonance 0 is gentle, 0.9 rings.
+// stability at high cutoffs). Resonance 0 is gentle, 0.9 rings. Tune may be
+// called every sample, but sweeping instruments call it every
+// kControlInterval samples, which is inaudible and much cheaper.
 class Svf {
  public:
   struct Out {
     float low, band, high;
   };
-  Out Process(float in, double cutoffHz, double resonance, double sampleRate);
+  void Tune(double cutoffHz, double resonance, double sampleRate);
+  Out Process(float in);
 
  private:
+  float f_ = 0.0f, q_ = 2.0f;
   float low_ = 0.0f, band_ = 0.0f;
 };
+
+constexpr int kControlInterval = 16;
 
 // Linear attack, exponential decay to a sustain level, linear release after
 // the key is let go at `hold` seconds. Times in seconds.

@@ -1,5 +1,6 @@
 #include "instruments.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "timeline.h"
@@ -12,7 +13,9 @@ size_t SampleCount(double seconds) {
   return seconds <= 0.0 ? 0 : static_cast<size_t>(std::ceil(seconds * kSampleRate));
 }
 
-Samples Synthesise(const Note& n) {
+namespace {
+
+Samples Render(const Note& n) {
   switch (n.voice) {
     case Voice::Kick: return SynthKick(n);
     case Voice::Snare: return SynthSnare(n);
@@ -26,4 +29,15 @@ Samples Synthesise(const Note& n) {
     case Voice::Riser: return SynthRiser(n);
   }
   return {};
+}
+
+}  // namespace
+
+Samples Synthesise(const Note& n) {
+  Samples s = Render(n);
+  // Every sound ends on a 5 ms fade, so one cut off at its end (a riser at
+  // full swell, a decay not quite finished) cannot click.
+  size_t fade = std::min(s.size(), SampleCount(0.005));
+  for (size_t i = 0; i < fade; ++i) s[s.size() - 1 - i] *= static_cast<float>(i) / fade;
+  return s;
 }

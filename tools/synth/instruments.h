@@ -21,7 +21,7 @@ Samples SynthArp(const Note& n);
 Samples SynthPad(const Note& n);
 Samples SynthRiser(const Note& n);
 
-// Picks the instrument by the note's voice.
+// Picks the instrument by the note's voice; the result ends on a short fade.
 Samples Synthesise(const Note& n);
 
 // Seed for a note's noise: fixed by its start so that each hit differs from

@@ -2,6 +2,7 @@
 //
 //   zf_synth render OUT.ogg     writes the piece as Ogg Vorbis (44.1 kHz stereo)
 //   zf_synth analyse IN.ogg     prints the spectrum band levels per section
+//   zf_synth levels             the same for a fresh render, without encoding
 //
 // Rendering is deterministic: the same program writes the same file.
 #include <chrono>
@@ -36,9 +37,17 @@ int Render(const std::string& path) {
 }
 
 void PrintLevels(const SectionLevels& l) {
-  std::printf("%-10s  low %.3f %.3f %.3f %.3f   mid %.3f %.3f %.3f %.3f  %3.0f%%\n", l.name.c_str(), l.low.p10,
-              l.low.median, l.low.p90, l.low.max, l.mid.p10, l.mid.median, l.mid.p90, l.mid.max,
-              100.0f * l.midInRange);
+  std::printf("%-10s | %.3f %.3f %.3f %.3f  beat %.3f | %.3f %.3f %.3f %.3f  beat %.3f | %3.0f%%\n",
+              l.name.c_str(), l.low.p10, l.low.median, l.low.p90, l.low.max, l.lowBeatPeak, l.mid.p10,
+              l.mid.median, l.mid.p90, l.mid.max, l.midBeatPeak, 100.0f * l.midInRange);
+}
+
+void PrintSectionLevels(const std::vector<float>& mono, int sampleRate) {
+  std::printf("band means read 60 times a second: p10 median p90 max, and the median of the\n"
+              "per-beat peaks; last column: share of mid readings within 0.01-0.15\n");
+  std::printf("%-10s | %-37s | %-37s |\n", "section", "low: bins 0-2", "mid: bins 4-13");
+  for (const Section& s : Sections())
+    PrintLevels(MeasureSpan(mono, sampleRate, s.name, s.start, s.end, 1.0 / 60.0, BeatLength(s)));
 }
 
 int Analyse(const std::string& path) {
@@ -49,12 +58,16 @@ int Analyse(const std::string& path) {
   }
   std::printf("%s: %d channels, %ld Hz, %.3f s\n", path.c_str(), audio.channels, audio.sampleRate,
               static_cast<double>(audio.Frames()) / audio.sampleRate);
-  std::printf("%-10s  low: bins 0-2 (p10 median p90 max)   mid: bins 4-13 (p10 median p90 max)  "
-              "mid in 0.01-0.15\n", "section");
-  std::vector<float> mono = MonoMix(audio.interleaved, audio.channels);
-  // Sixty readings a second, like a frame loop at 60 Hz.
-  for (const Section& s : Sections())
-    PrintLevels(MeasureSpan(mono, static_cast<int>(audio.sampleRate), s.name, s.start, s.end, 1.0 / 60.0));
+  PrintSectionLevels(MonoMix(audio.interleaved, audio.channels), static_cast<int>(audio.sampleRate));
+  return 0;
+}
+
+int Levels() {
+  StereoBuffer mix = RenderPiece();
+  std::vector<float> mono(mix.Frames());
+  for (size_t i = 0; i < mono.size(); ++i) mono[i] = 0.5f * (mix.left[i] + mix.right[i]);
+  std::printf("peak %.3f\n", Peak(mix));
+  PrintSectionLevels(mono, kSampleRate);
   return 0;
 }
 
@@ -63,6 +76,7 @@ int Analyse(const std::string& path) {
 int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "render") == 0) return Render(argv[2]);
   if (argc == 3 && std::strcmp(argv[1], "analyse") == 0) return Analyse(argv[2]);
-  std::fprintf(stderr, "usage: %s render OUT.ogg | analyse IN.ogg\n", argv[0]);
+  if (argc == 2 && std::strcmp(argv[1], "levels") == 0) return Levels();
+  std::fprintf(stderr, "usage: %s render OUT.ogg | analyse IN.ogg | levels\n", argv[0]);
   return 2;
 }

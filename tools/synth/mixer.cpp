@@ -2,20 +2,21 @@
 
 #include <cmath>
 
+#include "ducking.h"
 #include "echo.h"
 #include "instruments.h"
 #include "timeline.h"
 
 ChannelSettings SettingsFor(Voice v) {
   switch (v) {
-    case Voice::Kick: return {0.95f, 0.02f, 0.0f};
-    case Voice::Snare: return {0.32f, 0.25f, 0.0f};
+    case Voice::Kick: return {0.85f, 0.02f, 0.0f};
+    case Voice::Snare: return {0.50f, 0.25f, 0.0f};
     case Voice::Hat: return {0.10f, 0.05f, 0.0f};
     case Voice::OpenHat: return {0.08f, 0.10f, 0.0f};
     case Voice::Crash: return {0.12f, 0.25f, 0.0f};
     case Voice::Bass: return {0.42f, 0.0f, 0.0f};
-    case Voice::Lead: return {0.16f, 0.30f, 0.25f};
-    case Voice::Arp: return {0.12f, 0.20f, 0.35f};
+    case Voice::Lead: return {0.60f, 0.30f, 0.25f};
+    case Voice::Arp: return {0.80f, 0.20f, 0.35f};
     case Voice::Pad: return {0.10f, 0.40f, 0.0f};
     case Voice::Riser: return {0.10f, 0.30f, 0.0f};
   }
@@ -45,26 +46,15 @@ void AddNote(const Note& n, StereoBuffer& dry, std::vector<float>& reverb, std::
 
 StereoBuffer RenderMix(const Score& score, double seconds) {
   size_t frames = static_cast<size_t>(std::ceil(seconds * kSampleRate));
-  StereoBuffer mix(frames);
+  StereoBuffer music(frames), kick(frames);
   std::vector<float> reverb(frames, 0.0f), echo(frames, 0.0f);
-  for (const Note& n : score) AddNote(n, mix, reverb, echo);
-  AddReverb(reverb, mix, 1.0f);
-  AddEcho(echo, mix, 0.36, 0.4f, 0.6f);
-  return mix;
-}
-
-void Master(StereoBuffer& mix, float gain) {
-  // Below the knee the signal passes unchanged; above it the excess is
-  // squeezed by tanh into the last 10 % of full scale.
-  const float knee = 0.85f;
-  auto limit = [knee](float x) {
-    float a = std::fabs(x);
-    if (a <= knee) return x;
-    float over = (a - knee) / (1.0f - knee);
-    return std::copysign(knee + (1.0f - knee) * 0.98f * std::tanh(over), x);
-  };
-  for (size_t i = 0; i < mix.Frames(); ++i) {
-    mix.left[i] = limit(mix.left[i] * gain);
-    mix.right[i] = limit(mix.right[i] * gain);
+  for (const Note& n : score) AddNote(n, n.voice == Voice::Kick ? kick : music, reverb, echo);
+  AddReverb(reverb, music, 1.0f);
+  AddEcho(echo, music, 0.36, 0.4f, 0.6f);
+  std::vector<float> duck = KickDucking(score, frames, 0.5f, 0.09);
+  for (size_t i = 0; i < frames; ++i) {
+    music.left[i] = music.left[i] * duck[i] + kick.left[i];
+    music.right[i] = music.right[i] * duck[i] + kick.right[i];
   }
+  return music;
 }

@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "limiter.h"
 #include "mixer.h"
 #include "score.h"
 #include "timeline.h"
 
 namespace {
 
-constexpr float kMasterGain = 0.9f;
+constexpr float kMasterGain = 1.0f;
+// 1.5 dB below full scale: lossy encoding adds overshoots of about a decibel.
+constexpr float kCeiling = 0.84f;
 
 // The last half second falls to silence so the file ends without a click.
 void FadeTail(StereoBuffer& mix) {
@@ -26,7 +29,7 @@ void FadeTail(StereoBuffer& mix) {
 
 StereoBuffer RenderPiece() {
   StereoBuffer mix = RenderMix(ComposeScore(), MusicLength());
-  Master(mix, kMasterGain);
+  Limit(mix, kMasterGain, kCeiling, 0.003, 0.08);
   FadeTail(mix);
   return mix;
 }

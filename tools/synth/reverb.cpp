@@ -11,7 +11,7 @@ class Comb {
     float out = line_[pos_];
     filtered_ = out * (1.0f - damp) + filtered_ * damp;
     line_[pos_] = in + filtered_ * feedback;
-    pos_ = (pos_ + 1) % line_.size();
+    if (++pos_ == line_.size()) pos_ = 0;
     return out;
   }
 
@@ -27,7 +27,7 @@ class Allpass {
   float Process(float in) {
     float delayed = line_[pos_];
     line_[pos_] = in + delayed * 0.5f;
-    pos_ = (pos_ + 1) % line_.size();
+    if (++pos_ == line_.size()) pos_ = 0;
     return delayed - in;
   }
 

@@ -44,8 +44,8 @@ void ComposeWaveGrid(Phrase p) {
   // The arpeggio and the snare carry the band the grid listens to.
   p.Crash(0, 0.8f);
   p.Pads(0, 11, kLiftProgression, 0.7f);
-  p.Kicks(0, 10, 0.8f);
-  p.OffbeatBass(0, 10, kLiftProgression, 0.7f);
+  p.Kicks(0, 10, 0.7f);
+  p.OffbeatBass(0, 10, kLiftProgression, 0.6f);
   p.Snares(0, 10, 0.9f);
   p.Hats(0, 10, 0.7f, true);
   p.Arpeggio(0, 11, kLiftProgression, 0.9f);
@@ -59,8 +59,8 @@ void ComposeGreetings(Phrase p) {
   p.Snares(2, 4, 0.6f);
   // First groove, with the theme and its answer, then the theme alone.
   p.Crash(4, 0.7f);
-  p.Kicks(4, 16, 0.9f);
-  p.OffbeatBass(4, 16, kMainProgression, 0.8f);
+  p.Kicks(4, 16, 0.75f);
+  p.OffbeatBass(4, 16, kMainProgression, 0.65f);
   p.Snares(4, 16, 0.85f);
   p.Hats(4, 16, 0.7f, true);
   p.OpenHats(8, 16, 0.5f);
@@ -74,8 +74,8 @@ void ComposeGreetings(Phrase p) {
   p.Riser(18, 20, 0.8f);
   // Second groove, the theme an octave up.
   p.Crash(20, 0.9f);
-  p.Kicks(20, 33, 0.9f);
-  p.OffbeatBass(20, 33, kMainProgression, 0.8f);
+  p.Kicks(20, 33, 0.75f);
+  p.OffbeatBass(20, 33, kMainProgression, 0.65f);
   p.Snares(20, 32, 0.85f);
   p.Hats(20, 33, 0.7f, true);
   p.OpenHats(20, 32, 0.5f);
