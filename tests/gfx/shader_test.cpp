@@ -3,6 +3,8 @@
 
 #include "tests/gfx/gl_test.h"
 
+#include <initializer_list>
+
 namespace {
 
 const char* const kVertex = "#version 120\n"
@@ -28,29 +30,45 @@ GLint AttachedShaders(GLuint program) {
     return count;
 }
 
+struct LoadResult {
+    Shader shader{};
+    bool loaded = false;
+    std::string printed;
+};
+
+LoadResult LoadShader(const std::string& vs, const std::string& gs, const std::string& fs) {
+    LoadResult result;
+    result.printed = CapturePrinted([&] { result.loaded = result.shader.Load(vs, gs, fs); });
+    return result;
+}
+
+// The "Shader::Load" line of each file, in order.
+std::string LoadLines(std::initializer_list<std::string> files) {
+    std::string lines;
+    for (const std::string& file : files)
+        lines += "Shader::Load " + file + "\n";
+    return lines;
+}
+
 // ---- Loading a program ----------------------------------------------------
 
 // An empty name skips its stage; what was attached is linked and drawn.
 TEST_F(ShaderTest, NamedStagesAreLoadedLinkedAndDrawn) {
     const std::string vs = ScratchFile("pair.ves", kVertex);
     const std::string fs = ScratchFile("pair.pis", kGreen);
-    Shader pair{};
-    bool loaded = false;
-    std::string printed = CapturePrinted([&] { loaded = pair.Load(vs, "", fs); });
-    EXPECT_TRUE(loaded);
-    EXPECT_EQ(printed, "Shader::Load " + vs + "\nShader::Load " + fs + "\n");
-    EXPECT_EQ(pair.geometryShader, 0u);
-    EXPECT_EQ(AttachedShaders(pair.program), 2) << "stages stay attached after linking";
-    const Rgba pixel = DrawnThrough(pair);
+    LoadResult pair = LoadShader(vs, "", fs);
+    EXPECT_TRUE(pair.loaded);
+    EXPECT_EQ(pair.printed, LoadLines({vs, fs}));
+    EXPECT_EQ(AttachedShaders(pair.shader.program), 2) << "stages stay attached after linking";
+    const Rgba pixel = DrawnThrough(pair.shader);
     EXPECT_EQ(pixel.g, 255);
     EXPECT_EQ(pixel.r, 0);
 
-    Shader fragmentOnly{};
-    printed = CapturePrinted([&] { loaded = fragmentOnly.Load("", "", fs); });
-    EXPECT_TRUE(loaded);
-    EXPECT_EQ(printed, "Shader::Load " + fs + "\n");
-    EXPECT_EQ(fragmentOnly.vertexShader, 0u);
-    EXPECT_EQ(DrawnThrough(fragmentOnly).g, 255);
+    LoadResult fragmentOnly = LoadShader("", "", fs);
+    EXPECT_TRUE(fragmentOnly.loaded);
+    EXPECT_EQ(fragmentOnly.printed, LoadLines({fs}));
+    EXPECT_EQ(fragmentOnly.shader.vertexShader, 0u);
+    EXPECT_EQ(DrawnThrough(fragmentOnly.shader).g, 255);
 }
 
 TEST_F(ShaderTest, CrLfSourcesCompileLikeLfSources) {
@@ -63,13 +81,10 @@ TEST_F(ShaderTest, CrLfSourcesCompileLikeLfSources) {
     const std::string fs = ScratchFile("crlf.pis", "#version 120\r\n"
                                                    "#define GREEN vec4(0.0, 1.0, 0.0, 1.0)\r\n"
                                                    "void main() { gl_FragColor = GREEN; }\r\n");
-    Shader shader{};
-    bool loaded = false;
-    const std::string printed = CapturePrinted([&] { loaded = shader.Load(vs, "", fs); });
-
-    EXPECT_TRUE(loaded);
-    EXPECT_EQ(printed, "Shader::Load " + vs + "\nShader::Load " + fs + "\n");
-    EXPECT_EQ(DrawnThrough(shader).g, 255);
+    LoadResult crlf = LoadShader(vs, "", fs);
+    EXPECT_TRUE(crlf.loaded);
+    EXPECT_EQ(crlf.printed, LoadLines({vs, fs}));
+    EXPECT_EQ(DrawnThrough(crlf.shader).g, 255);
 }
 
 // ---- The failure table -------------------------------------------------------
@@ -77,78 +92,58 @@ TEST_F(ShaderTest, CrLfSourcesCompileLikeLfSources) {
 TEST_F(ShaderTest, NoProgramObjectFailsSilently) {
     GlStandIn<PFNGLCREATEPROGRAMPROC> noProgram(__glewCreateProgram, []() -> GLuint { return 0; });
     const std::string vs = ScratchFile("unused.ves", kVertex);
-    Shader shader{};
-    bool loaded = true;
-    const std::string printed = CapturePrinted([&] { loaded = shader.Load(vs, "", vs); });
-
-    EXPECT_FALSE(loaded);
-    EXPECT_EQ(printed, "");
+    const LoadResult result = LoadShader(vs, "", vs);
+    EXPECT_FALSE(result.loaded);
+    EXPECT_EQ(result.printed, "");
 }
 
 TEST_F(ShaderTest, UnreadableStageFilesFailAfterTheirLineOnly) {
     const std::string vs = ScratchFile("kept.ves", kVertex);
     const std::string empty = ScratchFile("empty.pis", "");
-    const std::string missing = ScratchPath("missing.pis");
-    const std::string directory = ScratchPath("");
-    for (const std::string& fs : {missing, empty, directory}) {
+    for (const std::string& fs : {ScratchPath("missing.pis"), empty, ScratchPath("")}) {
         SCOPED_TRACE(fs);
-        Shader shader{};
-        bool loaded = true;
-        const std::string printed = CapturePrinted([&] { loaded = shader.Load(vs, "", fs); });
-
-        EXPECT_FALSE(loaded);
-        EXPECT_EQ(printed, "Shader::Load " + vs + "\nShader::Load " + fs + "\n");
+        const LoadResult result = LoadShader(vs, "", fs);
+        EXPECT_FALSE(result.loaded);
+        EXPECT_EQ(result.printed, LoadLines({vs, fs}));
         // The program stays, with the stage that compiled before still attached.
-        EXPECT_TRUE(glIsProgram(shader.program));
-        EXPECT_EQ(AttachedShaders(shader.program), 1);
-        EXPECT_EQ(shader.fragmentShader, 0u);
+        EXPECT_TRUE(glIsProgram(result.shader.program));
+        EXPECT_EQ(AttachedShaders(result.shader.program), 1);
     }
 }
 
+// The log follows the failed stage's line in that stage's format; the failed
+// stage is deleted and no later stage is loaded.
 TEST_F(ShaderTest, CompileErrorPrintsTheStageLogAndStopsLoading) {
     const std::string vs = ScratchFile("broken.ves", "#version 120\nvoid main() { nonsense; }\n");
     const std::string fs = ScratchFile("never.pis", kGreen);
-    Shader shader{};
-    bool loaded = true;
-    const std::string printed = CapturePrinted([&] { loaded = shader.Load(vs, "", fs); });
+    const LoadResult vertex = LoadShader(vs, "", fs);
+    EXPECT_FALSE(vertex.loaded);
+    const std::string head = LoadLines({vs}) + vs + " VERTEX shader :\n";
+    ASSERT_EQ(vertex.printed.substr(0, head.size()), head);
+    EXPECT_NE(vertex.printed.find("nonsense"), std::string::npos);
+    EXPECT_EQ(vertex.printed.find(fs), std::string::npos);
+    EXPECT_FALSE(glIsShader(vertex.shader.vertexShader));
+    EXPECT_EQ(AttachedShaders(vertex.shader.program), 0);
 
-    EXPECT_FALSE(loaded);
-    const std::string head = "Shader::Load " + vs + "\n" + vs + " VERTEX shader :\n";
-    ASSERT_EQ(printed.substr(0, head.size()), head);
-    EXPECT_NE(printed.find("nonsense"), std::string::npos);
-    EXPECT_EQ(printed.find(fs), std::string::npos) << "the fragment stage was not loaded";
-    EXPECT_FALSE(glIsShader(shader.vertexShader)) << "the failed stage is deleted";
-    EXPECT_EQ(AttachedShaders(shader.program), 0);
-}
-
-TEST_F(ShaderTest, EachStageLogNamesItsStage) {
-    const std::string vs = ScratchFile("ok.ves", kVertex);
+    const std::string ok = ScratchFile("ok.ves", kVertex);
     const std::string gs = ScratchFile("broken.ges", "#version 150\nvoid main() { nonsense; }\n");
-    const std::string fs = ScratchFile("broken.pis", kBroken);
-    Shader withGeometry{};
-    const std::string geometryPrinted =
-        CapturePrinted([&] { EXPECT_FALSE(withGeometry.Load(vs, gs, fs)); });
-    EXPECT_NE(geometryPrinted.find(gs + " GEOMETRY shader :\n"), std::string::npos);
-    EXPECT_EQ(geometryPrinted.find(fs), std::string::npos);
-
-    Shader withoutGeometry{};
-    const std::string fragmentPrinted =
-        CapturePrinted([&] { EXPECT_FALSE(withoutGeometry.Load(vs, "", fs)); });
-    EXPECT_NE(fragmentPrinted.find(fs + " FRAGMENT shader :\n"), std::string::npos);
+    const std::string brokenFs = ScratchFile("broken.pis", kBroken);
+    const LoadResult geometry = LoadShader(ok, gs, brokenFs);
+    EXPECT_NE(geometry.printed.find(gs + " GEOMETRY shader :\n"), std::string::npos);
+    EXPECT_EQ(geometry.printed.find(brokenFs), std::string::npos);
+    const LoadResult fragment = LoadShader(ok, "", brokenFs);
+    EXPECT_NE(fragment.printed.find(brokenFs + " FRAGMENT shader :\n"), std::string::npos);
 }
 
 TEST_F(ShaderTest, LinkErrorPrintsTheProgramLogAndDeletesTheProgram) {
     const std::string vs = ScratchFile("linked.ves", kVertex);
     const std::string fs = ScratchFile("nomain.pis", "#version 120\nvoid helper() {}\n");
-    Shader shader{};
-    bool loaded = true;
-    const std::string printed = CapturePrinted([&] { loaded = shader.Load(vs, "", fs); });
-
-    EXPECT_FALSE(loaded);
-    const std::string head = "Shader::Load " + vs + "\nShader::Load " + fs + "\nLINK : ";
-    ASSERT_EQ(printed.substr(0, head.size()), head);
-    EXPECT_NE(printed.find("main"), std::string::npos);
-    EXPECT_FALSE(glIsProgram(shader.program));
+    const LoadResult result = LoadShader(vs, "", fs);
+    EXPECT_FALSE(result.loaded);
+    const std::string head = LoadLines({vs, fs}) + "LINK : ";
+    ASSERT_EQ(result.printed.substr(0, head.size()), head);
+    EXPECT_NE(result.printed.find("main"), std::string::npos);
+    EXPECT_FALSE(glIsProgram(result.shader.program));
 }
 
 GLint fakeLogLength = 0;
@@ -170,12 +165,9 @@ TEST_F(ShaderTest, LinkFailureWithAnEmptyLogIsStillAFailure) {
     realGetProgramiv = __glewGetProgramiv;
     fakeLogLength = 0;
     GlStandIn<PFNGLGETPROGRAMIVPROC> quietFailure(__glewGetProgramiv, GetProgramivFailedLink);
-    Shader shader{};
-    bool loaded = true;
-    const std::string printed = CapturePrinted([&] { loaded = shader.Load(vs, "", fs); });
-
-    EXPECT_FALSE(loaded);
-    EXPECT_EQ(printed, "Shader::Load " + vs + "\nShader::Load " + fs + "\nLINK : \n");
+    const LoadResult result = LoadShader(vs, "", fs);
+    EXPECT_FALSE(result.loaded);
+    EXPECT_EQ(result.printed, LoadLines({vs, fs}) + "LINK : \n");
 }
 
 // ---- Compile logs ------------------------------------------------------------
@@ -185,15 +177,11 @@ TEST_F(ShaderTest, WarningsArePrintedAndTheProgramStillLoads) {
     const std::string fs = ScratchFile("warn.pis", "#version 120\n"
                                                    "#extension GL_ZF_not_an_extension : warn\n"
                                                    "void main() { gl_FragColor = vec4(1.0); }\n");
-    Shader shader{};
-    bool loaded = false;
-    const std::string printed = CapturePrinted([&] { loaded = shader.Load(vs, "", fs); });
-
-    EXPECT_TRUE(loaded);
-    const std::string head = "Shader::Load " + vs + "\nShader::Load " + fs + "\n" + fs +
-                             " FRAGMENT shader :\n";
-    ASSERT_EQ(printed.substr(0, head.size()), head);
-    EXPECT_NE(printed.find("GL_ZF_not_an_extension"), std::string::npos);
+    const LoadResult result = LoadShader(vs, "", fs);
+    EXPECT_TRUE(result.loaded);
+    const std::string head = LoadLines({vs, fs}) + fs + " FRAGMENT shader :\n";
+    ASSERT_EQ(result.printed.substr(0, head.size()), head);
+    EXPECT_NE(result.printed.find("GL_ZF_not_an_extension"), std::string::npos);
 }
 
 void GetShaderivFakeLength(GLuint shader, GLenum name, GLint* value) {
@@ -218,10 +206,10 @@ TEST_F(ShaderTest, ALogHoldingOnlyItsNulIsNotPrinted) {
 
     fakeLogLength = 1;
     EXPECT_EQ(CapturePrinted([&] { EXPECT_TRUE(CompileStage(vs, GL_VERTEX_SHADER, object)); }),
-              "Shader::Load " + vs + "\n");
+              LoadLines({vs}));
     fakeLogLength = 2;
     EXPECT_EQ(CapturePrinted([&] { EXPECT_TRUE(CompileStage(vs, GL_VERTEX_SHADER, object)); }),
-              "Shader::Load " + vs + "\n" + vs + " VERTEX shader :\nW\n");
+              LoadLines({vs}) + vs + " VERTEX shader :\nW\n");
 }
 
 // ---- Uniforms ------------------------------------------------------------------
