@@ -12,12 +12,16 @@ namespace {
 constexpr int kWindowWidth = 320;
 constexpr int kWindowHeight = 240;
 
-HeadlessGl context;
 Viewport viewport;
+HeadlessGl* context = nullptr;
 
 bool StartOnce() {
     static const bool started = [] {
-        if (!context.Create(kWindowWidth, kWindowHeight))
+        // Like the production's window, the context lives until the process
+        // ends: tearing it down would unload the driver before the leak
+        // checker could tell its allocations apart.
+        context = new HeadlessGl;
+        if (!context->Create(kWindowWidth, kWindowHeight))
             return false;
         // As the driver does before loading: the particles' size follows it.
         displayScale = static_cast<float>(kWindowWidth) / 800.0f;
