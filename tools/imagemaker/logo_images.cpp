@@ -82,27 +82,30 @@ Image MakeDuskweldLogo(const FontSet& fonts) {
   return img;
 }
 
-// Hollow capitals split by a diagonal crack.
+// Hollow capitals torn in two along a jagged crack, the right part lifted.
 Image MakeRivenholdLogo(const FontSet& fonts) {
   Image img = BlackStrip();
   Mask text(kStripWidth, kStripHeight);
   const char* name = "RIVENHOLD";
-  float size = FitPixelHeight(fonts.sansBold, name, 680.0f, 76.0f, 0.04f);
-  fonts.sansBold.DrawCentred(text, name, size, kCx, kCy, 0.04f * size);
+  float size = FitPixelHeight(fonts.sansBold, name, 660.0f, 72.0f, 0.04f);
+  fonts.sansBold.DrawCentred(text, name, size, kCx - 6.0f, kCy + 4.0f, 0.04f * size);
   // Blurring then keeping only the near-solid part shrinks the letters; the
   // difference from a grown copy leaves a stroke along their edges.
   Mask grown = Amplified(Blurred(text, 1.5f), 2.5f);
   Mask inner = Blurred(text, 3.0f);
   for (float& v : inner.value) v = std::clamp((v - 0.8f) * 5.0f, 0.0f, 1.0f);
   Mask outline = Minus(grown, inner);
-  // The crack: a slanted band that removes the letters on its path.
-  for (int y = 0; y < kStripHeight; ++y)
+  const int liftX = 10, liftY = -8;
+  Mask liftedOutline = Shifted(outline, liftX, liftY), liftedInner = Shifted(inner, liftX, liftY);
+  for (int y = 0; y < kStripHeight; ++y) {
+    float zig = std::fabs(std::fmod(static_cast<float>(y), 24.0f) - 12.0f);
+    float crack = kCx + 20.0f + (y - kCy) * 0.35f + zig;
     for (int x = 0; x < kStripWidth; ++x) {
-      float d = std::fabs((x - kCx) - (y - kCy) * 0.6f);
-      float keep = std::clamp((d - 3.0f) / 1.5f, 0.0f, 1.0f);
-      outline.Ref(x, y) *= keep;
-      inner.Ref(x, y) *= keep;
+      bool right = x > crack + 3.0f, left = x < crack - 3.0f;
+      outline.Ref(x, y) = left ? outline.At(x, y) : right ? liftedOutline.At(x, y) : 0.0f;
+      inner.Ref(x, y) = left ? inner.At(x, y) : right ? liftedInner.At(x, y) : 0.0f;
     }
+  }
   img.Add(Blurred(outline, 6.0f), {0.2f, 1.0f, 0.45f}, 1.6f);
   img.Paint(inner, {0.05f, 0.25f, 0.1f});
   img.Paint(outline, {0.75f, 1.0f, 0.8f});
@@ -117,11 +120,13 @@ Image MakeSorrelgateLogo(const FontSet& fonts) {
   InkBox ink = fonts.serif.DrawCentred(text, "sorrelgate", size, kCx, kCy + 6.0f, 0.03f * size);
   Mask gate(kStripWidth, kStripHeight);
   int left = static_cast<int>(ink.left) - 40, right = static_cast<int>(ink.right) + 40;
-  FillRect(gate, left - 6, 22, left, 116);
-  FillRect(gate, right, 22, right + 6, 116);
+  // Two pillars on wide feet, joined by a lintel with overhanging ends.
+  FillRect(gate, left - 6, 18, left, 116);
+  FillRect(gate, right, 18, right + 6, 116);
   FillRect(gate, left - 14, 112, left + 8, 118);
   FillRect(gate, right - 8, 112, right + 14, 118);
-  FillRule(gate, static_cast<float>(left - 6), static_cast<float>(right + 6), 14, 4);
+  FillRect(gate, left - 18, 10, right + 18, 16);
+  FillRect(gate, left - 6, 20, right + 6, 22, 0.6f);
   img.Add(Blurred(Union(gate, text), 9.0f), {0.9f, 0.35f, 0.2f}, 1.2f);
   img.Paint(gate, {0.85f, 0.45f, 0.3f});
   img.Paint(text, {1.0f, 0.85f, 0.75f});

@@ -91,7 +91,7 @@ Image MakeCreditsImage(const FontSet& fonts) {
       {"graphics", "the zentrafel team and its image maker"},
       {"lettering", "DejaVu fonts"},
   };
-  const float gutter = 330.0f, textSize = 30.0f, lineGap = 62.0f;
+  const float gutter = 300.0f, textSize = 30.0f, lineGap = 62.0f;
   Mask roles(kWideWidth, kWideHeight), names(kWideWidth, kWideHeight);
   float y = 250.0f;
   for (const Line& line : lines) {

@@ -16,7 +16,7 @@ Samples SynthKick(const Note& n) {
     // driving them into tanh flattens their tops so they read as loud.
     double hz = 46.0 + 114.0 * std::exp(-t * 45.0);
     phase += hz / kSampleRate;
-    double body = std::sin(2.0 * kPi * phase) * std::exp(-t * 6.5) * std::min(1.0, t * 600.0);
+    double body = std::sin(2.0 * kPi * phase) * std::exp(-t * 9.0) * std::min(1.0, t * 600.0);
     double click = noise.Next() * std::exp(-t * 350.0) * 0.25;
     out[i] = static_cast<float>((std::tanh(body * 2.5) + click) * n.velocity);
   }
