@@ -29,6 +29,8 @@ size_t ReadMemory(void* dst, size_t size, size_t count, void* source) {
     if (size == 0)
         return 0;
     size_t items = std::min(count, (reader->size - reader->pos) / size);
+    if (items == 0)
+        return 0; // also keeps an empty file's null data pointer out of memcpy
     std::memcpy(dst, reader->data + reader->pos, items * size);
     reader->pos += items * size;
     return items;

@@ -68,7 +68,7 @@ TEST_F(BassStream, LengthCountsSixteenBitFramesAtTheFilesRateAndChannels) {
         int channels;
         int64_t frames;
     };
-    for (Shape s : {Shape{22050, 1, 11025}, Shape{44100, 2, 44100}, Shape{48000, 6, 4800}}) {
+    for (Shape s : {Shape{22050, 1, 11025}, Shape{44100, 2, 44100}, Shape{48000, 3, 4800}}) {
         std::string path = dir.Path("tone" + std::to_string(s.channels) + ".ogg");
         ASSERT_GT(WriteTone(path, s.rate, s.channels, s.frames), 0u);
         HSTREAM stream = Open(path);
