@@ -1,13 +1,30 @@
 #include "tools/render/offline_production.h"
 
+#include "app/gl_requirements.h"
 #include "app/globals.h"
 #include "app/timeline.h"
 #include "platform/audio_options.h"
 
 #include <GL/glew.h>
 
+#include <cstdio>
+
+namespace {
+
+// The production's own check and words, so both fail alike on a poor driver.
+bool HasGlRequirements() {
+    const char* missing = FirstMissingGlRequirement();
+    if (!missing)
+        return true;
+    std::fprintf(stderr, "zentrafel: the OpenGL driver lacks %s, which the production needs\n",
+                 missing);
+    return false;
+}
+
+} // namespace
+
 bool OfflineProduction::Start(int width, int height) {
-    if (!gl.Create(width, height))
+    if (!gl.Create(width, height) || !HasGlRequirements())
         return false;
     displayScale = static_cast<float>(width) / 800.0f;
     viewport = ComputeViewport(width, height);
