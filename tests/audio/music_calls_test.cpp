@@ -111,14 +111,6 @@ TEST_F(MusicLoad, UnopenableFilePrintsWithoutLineEndAndKeepsStreamZero) {
     EXPECT_EQ(fakeCalls.back(), "BASS_ErrorGetCode()");
 }
 
-TEST_F(MusicLoad, NotOggVorbisPrintsUnsupportedFormat) {
-    fakeScript.stream = 0;
-    fakeScript.codes["BASS_StreamCreateFile"] = BASS_ERROR_FILEFORM;
-    LoadResult result = Load(music);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.printed, "unsupported file format");
-}
-
 // A code without a text prints nothing, yet fails steps 4 to 6...
 TEST_F(MusicLoad, TextlessCodeStillFailsAStep) {
     fakeScript.initDefault = FALSE;

@@ -67,24 +67,6 @@ TEST(MusicOnTheLibrary, PlaysSilentlyWhenSoundIsForcedOff) {
     });
 }
 
-TEST(MusicOnTheLibrary, SpectrumLeavesTheUpperHalfAlone) {
-    EXPECT_IN_FRESH_PROCESS([] {
-        Findings f;
-        TempDir dir;
-        AudioForceNoSound(true);
-        f.True(Load(TwoSecondTone(dir)).ok, "Load");
-        music.SetPosition(1.0);
-        music.ReadSpectrum();
-        float peak = 0.0f;
-        for (int i = 0; i < 128; ++i)
-            peak = std::max(peak, spectrum[i]);
-        f.True(peak > 0.1f, "a 440 Hz tone shows in the spectrum");
-        for (int i = 128; i < 256; ++i)
-            f.Equal(spectrum[i], 0.0f, "spectrum[" + std::to_string(i) + "]");
-        return f;
-    });
-}
-
 // Whatever the machine offers (a card, or none as on CI), Load succeeds, and
 // the sound libraries' probing prints nothing on stderr.
 TEST(MusicOnTheLibrary, LoadsOnTheDefaultDeviceOrFallsBackQuietly) {
