@@ -1,6 +1,6 @@
 #include "app/gl_requirements.h"
 
-#include "platform/headless_gl.h"
+#include "tests/app/shared_gl.h"
 
 #include <gtest/gtest.h>
 
@@ -36,8 +36,7 @@ TEST(GlRequirements, ReportsTheVersionBeforeExtensions) {
 TEST(GlRequirements, NamesNothingOnlyWhenEveryOneIsThere) {
     // A name GLEW does not know reads as missing, so a misspelt requirement
     // would stop every start-up here.
-    HeadlessGl gl;
-    ASSERT_TRUE(gl.Create(16, 16));
+    ASSERT_TRUE(SharedGlReady());
     EXPECT_FALSE(GlewHasFeature("GL_EXT_no_such_extension"));
     EXPECT_EQ(FirstMissingGlRequirement(), nullptr);
 }

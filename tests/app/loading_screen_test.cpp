@@ -2,7 +2,7 @@
 // letterboxed window and which way up it is.
 #include "app/startup.h"
 
-#include "platform/headless_gl.h"
+#include "tests/app/shared_gl.h"
 
 #include <GL/glew.h>
 #include <gtest/gtest.h>
@@ -68,8 +68,10 @@ protected:
 
 // Draws the loading screen into a cleared width x height window the way
 // start-up does, with the letterbox viewport in force.
-void DrawInWindow(HeadlessGl& gl, int width, int height) {
-    ASSERT_TRUE(gl.Create(width, height));
+void DrawInWindow(int width, int height) {
+    ASSERT_TRUE(SharedGlReady());
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
     const Viewport v = ComputeViewport(width, height);
     glViewport(v.x, v.y, v.width, v.height);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -84,8 +86,7 @@ void DrawInWindow(HeadlessGl& gl, int width, int height) {
 // pixels, so samples keep two texels from the quad's edges, where filtering
 // blends in the border.
 TEST_F(LoadingScreen, WindowedImageIsAQuarterOfTheViewportWideAndCentred) {
-    HeadlessGl gl;
-    DrawInWindow(gl, 640, 480);
+    DrawInWindow(640, 480);
     EXPECT_EQ(PixelAt(260, 196), kBlue);
     EXPECT_EQ(PixelAt(380, 284), kRed);
     EXPECT_EQ(PixelAt(237, 240), kBlack);
@@ -97,8 +98,7 @@ TEST_F(LoadingScreen, WindowedImageIsAQuarterOfTheViewportWideAndCentred) {
 // On a 16:9 window the image is square: 480 x 480 at 1920 x 1080 (x and y
 // 720..1199 and 300..779), and the top row of the file is at the top.
 TEST_F(LoadingScreen, FullHdImageIsSquareAndUpright) {
-    HeadlessGl gl;
-    DrawInWindow(gl, 1920, 1080);
+    DrawInWindow(1920, 1080);
     EXPECT_EQ(PixelAt(960, 740), kRed);
     EXPECT_EQ(PixelAt(960, 340), kBlue);
     EXPECT_EQ(PixelAt(760, 400), kBlue);
