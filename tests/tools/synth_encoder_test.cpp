@@ -13,59 +13,63 @@
 
 namespace {
 
-std::string TempPath(const char* name) { return ::testing::TempDir() + name; }
+std::string TempPath(const char* name) {
+    return ::testing::TempDir() + name;
+}
 
 std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A 440 Hz tone on the left, silence on the right.
 StereoBuffer LeftTone(size_t frames) {
-  StereoBuffer b(frames);
-  for (size_t i = 0; i < frames; ++i) b.left[i] = 0.5f * static_cast<float>(std::sin(2.0 * 3.14159265 * 440.0 * i / kSampleRate));
-  return b;
+    StereoBuffer b(frames);
+    for (size_t i = 0; i < frames; ++i)
+        b.left[i] = 0.5f * static_cast<float>(std::sin(2.0 * 3.14159265 * 440.0 * i / kSampleRate));
+    return b;
 }
 
 double ChannelRms(const DecodedAudio& a, int channel) {
-  double sum = 0.0;
-  for (size_t i = 0; i < a.Frames(); ++i) sum += a.interleaved[i * a.channels + channel] * a.interleaved[i * a.channels + channel];
-  return std::sqrt(sum / a.Frames());
+    double sum = 0.0;
+    for (size_t i = 0; i < a.Frames(); ++i)
+        sum += a.interleaved[i * a.channels + channel] * a.interleaved[i * a.channels + channel];
+    return std::sqrt(sum / a.Frames());
 }
 
 TEST(VorbisRoundTrip, KeepsLengthRateChannelsAndLevels) {
-  const size_t frames = 66150;  // 1.5 s, not a multiple of the encoder's blocks
-  std::string path = TempPath("roundtrip.ogg");
-  ASSERT_TRUE(WriteOggVorbis(path, LeftTone(frames), kSampleRate, 0.5f));
-  DecodedAudio audio;
-  ASSERT_TRUE(ReadOggVorbis(path, audio));
-  EXPECT_EQ(audio.channels, 2);
-  EXPECT_EQ(audio.sampleRate, 44100);
-  EXPECT_EQ(audio.Frames(), frames);
-  EXPECT_NEAR(ChannelRms(audio, 0), 0.5 / std::sqrt(2.0), 0.02);
-  EXPECT_LT(ChannelRms(audio, 1), 0.01);
-  std::remove(path.c_str());
+    const size_t frames = 66150; // 1.5 s, not a multiple of the encoder's blocks
+    std::string path = TempPath("roundtrip.ogg");
+    ASSERT_TRUE(WriteOggVorbis(path, LeftTone(frames), kSampleRate, 0.5f));
+    DecodedAudio audio;
+    ASSERT_TRUE(ReadOggVorbis(path, audio));
+    EXPECT_EQ(audio.channels, 2);
+    EXPECT_EQ(audio.sampleRate, 44100);
+    EXPECT_EQ(audio.Frames(), frames);
+    EXPECT_NEAR(ChannelRms(audio, 0), 0.5 / std::sqrt(2.0), 0.02);
+    EXPECT_LT(ChannelRms(audio, 1), 0.01);
+    std::remove(path.c_str());
 }
 
 TEST(VorbisRoundTrip, SameMixGivesTheSameBytes) {
-  std::string a = TempPath("same_a.ogg"), b = TempPath("same_b.ogg");
-  ASSERT_TRUE(WriteOggVorbis(a, LeftTone(20000), kSampleRate, 0.5f));
-  ASSERT_TRUE(WriteOggVorbis(b, LeftTone(20000), kSampleRate, 0.5f));
-  std::string bytesA = Bytes(a);
-  EXPECT_GT(bytesA.size(), 1000u);
-  EXPECT_EQ(bytesA, Bytes(b));
-  std::remove(a.c_str());
-  std::remove(b.c_str());
+    std::string a = TempPath("same_a.ogg"), b = TempPath("same_b.ogg");
+    ASSERT_TRUE(WriteOggVorbis(a, LeftTone(20000), kSampleRate, 0.5f));
+    ASSERT_TRUE(WriteOggVorbis(b, LeftTone(20000), kSampleRate, 0.5f));
+    std::string bytesA = Bytes(a);
+    EXPECT_GT(bytesA.size(), 1000u);
+    EXPECT_EQ(bytesA, Bytes(b));
+    std::remove(a.c_str());
+    std::remove(b.c_str());
 }
 
 TEST(VorbisRoundTrip, ReportsFilesItCannotWriteOrRead) {
-  EXPECT_FALSE(WriteOggVorbis("/nonexistent-dir/x.ogg", LeftTone(100), kSampleRate, 0.5f));
-  DecodedAudio audio;
-  EXPECT_FALSE(ReadOggVorbis("/nonexistent-dir/x.ogg", audio));
-  std::string notOgg = TempPath("not.ogg");
-  std::ofstream(notOgg) << "this is not an ogg file";
-  EXPECT_FALSE(ReadOggVorbis(notOgg, audio));
-  std::remove(notOgg.c_str());
+    EXPECT_FALSE(WriteOggVorbis("/nonexistent-dir/x.ogg", LeftTone(100), kSampleRate, 0.5f));
+    DecodedAudio audio;
+    EXPECT_FALSE(ReadOggVorbis("/nonexistent-dir/x.ogg", audio));
+    std::string notOgg = TempPath("not.ogg");
+    std::ofstream(notOgg) << "this is not an ogg file";
+    EXPECT_FALSE(ReadOggVorbis(notOgg, audio));
+    std::remove(notOgg.c_str());
 }
 
-}  // namespace
+} // namespace

@@ -14,30 +14,30 @@
 // The ink rectangle of a line of text, relative to its pen start and baseline
 // (y grows downwards, so the top is negative).
 struct InkBox {
-  float left = 0, top = 0, right = 0, bottom = 0;
-  float Width() const { return right - left; }
-  float Height() const { return bottom - top; }
+    float left = 0, top = 0, right = 0, bottom = 0;
+    float Width() const { return right - left; }
+    float Height() const { return bottom - top; }
 };
 
 class Font {
- public:
-  Font();
-  ~Font();
-  Font(Font&&) noexcept;
-  Font& operator=(Font&&) noexcept;
+  public:
+    Font();
+    ~Font();
+    Font(Font&&) noexcept;
+    Font& operator=(Font&&) noexcept;
 
-  // False when the file is missing or not a font.
-  bool Load(const std::string& path);
+    // False when the file is missing or not a font.
+    bool Load(const std::string& path);
 
-  InkBox Measure(const std::string& text, float pixelHeight, float tracking = 0.0f) const;
-  // Pen starts at x, baseline at y.
-  void Draw(Mask& target, const std::string& text, float pixelHeight, float x, float y,
-            float tracking = 0.0f) const;
-  // Places the ink rectangle's centre at (cx, cy); returns where the ink went.
-  InkBox DrawCentred(Mask& target, const std::string& text, float pixelHeight, float cx, float cy,
-                     float tracking = 0.0f) const;
+    InkBox Measure(const std::string& text, float pixelHeight, float tracking = 0.0f) const;
+    // Pen starts at x, baseline at y.
+    void Draw(Mask& target, const std::string& text, float pixelHeight, float x, float y,
+              float tracking = 0.0f) const;
+    // Places the ink rectangle's centre at (cx, cy); returns where the ink went.
+    InkBox DrawCentred(Mask& target, const std::string& text, float pixelHeight, float cx, float cy,
+                       float tracking = 0.0f) const;
 
- private:
-  struct Impl;
-  std::unique_ptr<Impl> impl_;
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
 };

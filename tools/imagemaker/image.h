@@ -11,40 +11,41 @@
 #include "mask.h"
 
 struct Colour {
-  float r, g, b;
+    float r, g, b;
 };
 
 struct Image {
-  int width = 0;
-  int height = 0;
-  std::vector<float> rgba;  // premultiplied, row 0 at the top
+    int width = 0;
+    int height = 0;
+    std::vector<float> rgba; // premultiplied, row 0 at the top
 
-  Image(int w, int h);
+    Image(int w, int h);
 
-  void Fill(Colour c, float alpha);
-  // Paints c over the image wherever the mask covers it, scaled by opacity.
-  void Paint(const Mask& coverage, Colour c, float opacity = 1.0f);
-  // Paints with a colour that varies per pixel, chosen by shade(x, y).
-  template <typename Shade>
-  void PaintShaded(const Mask& coverage, Shade shade, float opacity = 1.0f);
-  // Adds light: colour without touching alpha unless the image is see-through.
-  void Add(const Mask& coverage, Colour c, float strength = 1.0f);
+    void Fill(Colour c, float alpha);
+    // Paints c over the image wherever the mask covers it, scaled by opacity.
+    void Paint(const Mask& coverage, Colour c, float opacity = 1.0f);
+    // Paints with a colour that varies per pixel, chosen by shade(x, y).
+    template <typename Shade>
+    void PaintShaded(const Mask& coverage, Shade shade, float opacity = 1.0f);
+    // Adds light: colour without touching alpha unless the image is see-through.
+    void Add(const Mask& coverage, Colour c, float strength = 1.0f);
 };
 
 bool SavePng(const Image& image, const std::string& path);
 
 template <typename Shade>
 void Image::PaintShaded(const Mask& coverage, Shade shade, float opacity) {
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      float a = coverage.At(x, y) * opacity;
-      if (a <= 0.0f) continue;
-      Colour c = shade(x, y);
-      float* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
-      p[0] = c.r * a + p[0] * (1.0f - a);
-      p[1] = c.g * a + p[1] * (1.0f - a);
-      p[2] = c.b * a + p[2] * (1.0f - a);
-      p[3] = a + p[3] * (1.0f - a);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            float a = coverage.At(x, y) * opacity;
+            if (a <= 0.0f)
+                continue;
+            Colour c = shade(x, y);
+            float* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
+            p[0] = c.r * a + p[0] * (1.0f - a);
+            p[1] = c.g * a + p[1] * (1.0f - a);
+            p[2] = c.b * a + p[2] * (1.0f - a);
+            p[3] = a + p[3] * (1.0f - a);
+        }
     }
-  }
 }

@@ -11,138 +11,145 @@ namespace {
 constexpr float kCx = kStripWidth / 2.0f, kCy = kStripHeight / 2.0f;
 
 Image BlackStrip() {
-  Image img(kStripWidth, kStripHeight);
-  img.Fill({0, 0, 0}, 1.0f);
-  return img;
+    Image img(kStripWidth, kStripHeight);
+    img.Fill({0, 0, 0}, 1.0f);
+    return img;
 }
 
 Colour Mix(Colour a, Colour b, float f) {
-  return {a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f};
+    return {a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f};
 }
 
 auto Horizontal(InkBox ink, Colour left, Colour right) {
-  return [=](int x, int) {
-    return Mix(left, right, std::clamp((x - ink.left) / std::max(1.0f, ink.Width()), 0.0f, 1.0f));
-  };
+    return [=](int x, int) {
+        return Mix(left, right,
+                   std::clamp((x - ink.left) / std::max(1.0f, ink.Width()), 0.0f, 1.0f));
+    };
 }
 
 auto Vertical(InkBox ink, Colour top, Colour bottom) {
-  return [=](int, int y) {
-    return Mix(top, bottom, std::clamp((y - ink.top) / std::max(1.0f, ink.Height()), 0.0f, 1.0f));
-  };
+    return [=](int, int y) {
+        return Mix(top, bottom,
+                   std::clamp((y - ink.top) / std::max(1.0f, ink.Height()), 0.0f, 1.0f));
+    };
 }
 
-}  // namespace
+} // namespace
 
 // Gold italic serif beside a crescent moon.
 Image MakeAmbreluneLogo(const FontSet& fonts) {
-  Image img = BlackStrip();
-  Mask text(kStripWidth, kStripHeight);
-  float size = FitPixelHeight(fonts.serifBoldItalic, "ambrelune", 560.0f, 78.0f);
-  InkBox ink = fonts.serifBoldItalic.DrawCentred(text, "ambrelune", size, kCx + 40.0f, kCy);
-  Mask moon(kStripWidth, kStripHeight), bite(kStripWidth, kStripHeight);
-  float mx = ink.left - 62.0f;
-  FillDisc(moon, mx, kCy, 40.0f);
-  FillDisc(bite, mx + 17.0f, kCy - 10.0f, 35.0f);
-  Mask crescent = Minus(moon, bite);
-  Mask both = Union(text, crescent);
-  img.Add(Blurred(both, 10.0f), {1.0f, 0.55f, 0.1f}, 1.3f);
-  img.PaintShaded(text, Vertical(ink, {1.0f, 0.92f, 0.55f}, {0.95f, 0.55f, 0.12f}));
-  img.Paint(crescent, {1.0f, 0.9f, 0.6f});
-  return img;
+    Image img = BlackStrip();
+    Mask text(kStripWidth, kStripHeight);
+    float size = FitPixelHeight(fonts.serifBoldItalic, "ambrelune", 560.0f, 78.0f);
+    InkBox ink = fonts.serifBoldItalic.DrawCentred(text, "ambrelune", size, kCx + 40.0f, kCy);
+    Mask moon(kStripWidth, kStripHeight), bite(kStripWidth, kStripHeight);
+    float mx = ink.left - 62.0f;
+    FillDisc(moon, mx, kCy, 40.0f);
+    FillDisc(bite, mx + 17.0f, kCy - 10.0f, 35.0f);
+    Mask crescent = Minus(moon, bite);
+    Mask both = Union(text, crescent);
+    img.Add(Blurred(both, 10.0f), {1.0f, 0.55f, 0.1f}, 1.3f);
+    img.PaintShaded(text, Vertical(ink, {1.0f, 0.92f, 0.55f}, {0.95f, 0.55f, 0.12f}));
+    img.Paint(crescent, {1.0f, 0.9f, 0.6f});
+    return img;
 }
 
 // Wide-tracked capitals in square brackets, cut by scan lines.
 Image MakeCorvattisLogo(const FontSet& fonts) {
-  Image img = BlackStrip();
-  Mask text(kStripWidth, kStripHeight);
-  const char* name = "[CORVATTIS]";
-  float size = FitPixelHeight(fonts.monoBold, name, 720.0f, 64.0f, 0.12f);
-  InkBox ink = fonts.monoBold.DrawCentred(text, name, size, kCx, kCy, 0.12f * size);
-  img.Add(Blurred(text, 8.0f), {0.1f, 0.9f, 1.0f}, 1.2f);
-  for (int y = 0; y < kStripHeight; ++y)
-    for (int x = 0; x < kStripWidth; ++x)
-      if (y % 4 == 3) text.Ref(x, y) *= 0.25f;
-  img.PaintShaded(text, Horizontal(ink, {0.5f, 1.0f, 1.0f}, {0.2f, 0.6f, 1.0f}));
-  return img;
+    Image img = BlackStrip();
+    Mask text(kStripWidth, kStripHeight);
+    const char* name = "[CORVATTIS]";
+    float size = FitPixelHeight(fonts.monoBold, name, 720.0f, 64.0f, 0.12f);
+    InkBox ink = fonts.monoBold.DrawCentred(text, name, size, kCx, kCy, 0.12f * size);
+    img.Add(Blurred(text, 8.0f), {0.1f, 0.9f, 1.0f}, 1.2f);
+    for (int y = 0; y < kStripHeight; ++y)
+        for (int x = 0; x < kStripWidth; ++x)
+            if (y % 4 == 3)
+                text.Ref(x, y) *= 0.25f;
+    img.PaintShaded(text, Horizontal(ink, {0.5f, 1.0f, 1.0f}, {0.2f, 0.6f, 1.0f}));
+    return img;
 }
 
 // Condensed letters over a sunset horizon of fading bands.
 Image MakeDuskweldLogo(const FontSet& fonts) {
-  Image img = BlackStrip();
-  Mask bands(kStripWidth, kStripHeight);
-  for (int i = 0; i < 5; ++i) FillRule(bands, 150.0f + i * 30.0f, 746.0f - i * 30.0f, 80 + i * 9, 4 - i / 2);
-  img.Add(bands, {0.9f, 0.3f, 0.45f}, 0.8f);
-  Mask text(kStripWidth, kStripHeight);
-  float size = FitPixelHeight(fonts.condensedBold, "duskweld", 520.0f, 84.0f, 0.02f);
-  InkBox ink = fonts.condensedBold.DrawCentred(text, "duskweld", size, kCx, kCy - 4.0f, 0.02f * size);
-  img.Add(Blurred(text, 14.0f), {0.7f, 0.2f, 0.9f}, 1.4f);
-  img.Paint(Amplified(Blurred(text, 2.0f), 3.0f), {0, 0, 0});
-  img.PaintShaded(text, Vertical(ink, {1.0f, 0.75f, 0.95f}, {1.0f, 0.35f, 0.4f}));
-  return img;
+    Image img = BlackStrip();
+    Mask bands(kStripWidth, kStripHeight);
+    for (int i = 0; i < 5; ++i)
+        FillRule(bands, 150.0f + i * 30.0f, 746.0f - i * 30.0f, 80 + i * 9, 4 - i / 2);
+    img.Add(bands, {0.9f, 0.3f, 0.45f}, 0.8f);
+    Mask text(kStripWidth, kStripHeight);
+    float size = FitPixelHeight(fonts.condensedBold, "duskweld", 520.0f, 84.0f, 0.02f);
+    InkBox ink =
+        fonts.condensedBold.DrawCentred(text, "duskweld", size, kCx, kCy - 4.0f, 0.02f * size);
+    img.Add(Blurred(text, 14.0f), {0.7f, 0.2f, 0.9f}, 1.4f);
+    img.Paint(Amplified(Blurred(text, 2.0f), 3.0f), {0, 0, 0});
+    img.PaintShaded(text, Vertical(ink, {1.0f, 0.75f, 0.95f}, {1.0f, 0.35f, 0.4f}));
+    return img;
 }
 
 // Hollow capitals torn in two along a jagged crack, the right part lifted.
 Image MakeRivenholdLogo(const FontSet& fonts) {
-  Image img = BlackStrip();
-  Mask text(kStripWidth, kStripHeight);
-  const char* name = "RIVENHOLD";
-  float size = FitPixelHeight(fonts.sansBold, name, 660.0f, 72.0f, 0.04f);
-  fonts.sansBold.DrawCentred(text, name, size, kCx - 6.0f, kCy + 4.0f, 0.04f * size);
-  // Blurring then keeping only the near-solid part shrinks the letters; the
-  // difference from a grown copy leaves a stroke along their edges.
-  Mask grown = Amplified(Blurred(text, 1.5f), 2.5f);
-  Mask inner = Blurred(text, 3.0f);
-  for (float& v : inner.value) v = std::clamp((v - 0.8f) * 5.0f, 0.0f, 1.0f);
-  Mask outline = Minus(grown, inner);
-  const int liftX = 10, liftY = -8;
-  Mask liftedOutline = Shifted(outline, liftX, liftY), liftedInner = Shifted(inner, liftX, liftY);
-  for (int y = 0; y < kStripHeight; ++y) {
-    float zig = std::fabs(std::fmod(static_cast<float>(y), 24.0f) - 12.0f);
-    float crack = kCx + 20.0f + (y - kCy) * 0.35f + zig;
-    for (int x = 0; x < kStripWidth; ++x) {
-      bool right = x > crack + 3.0f, left = x < crack - 3.0f;
-      outline.Ref(x, y) = left ? outline.At(x, y) : right ? liftedOutline.At(x, y) : 0.0f;
-      inner.Ref(x, y) = left ? inner.At(x, y) : right ? liftedInner.At(x, y) : 0.0f;
+    Image img = BlackStrip();
+    Mask text(kStripWidth, kStripHeight);
+    const char* name = "RIVENHOLD";
+    float size = FitPixelHeight(fonts.sansBold, name, 660.0f, 72.0f, 0.04f);
+    fonts.sansBold.DrawCentred(text, name, size, kCx - 6.0f, kCy + 4.0f, 0.04f * size);
+    // Blurring then keeping only the near-solid part shrinks the letters; the
+    // difference from a grown copy leaves a stroke along their edges.
+    Mask grown = Amplified(Blurred(text, 1.5f), 2.5f);
+    Mask inner = Blurred(text, 3.0f);
+    for (float& v : inner.value)
+        v = std::clamp((v - 0.8f) * 5.0f, 0.0f, 1.0f);
+    Mask outline = Minus(grown, inner);
+    const int liftX = 10, liftY = -8;
+    Mask liftedOutline = Shifted(outline, liftX, liftY), liftedInner = Shifted(inner, liftX, liftY);
+    for (int y = 0; y < kStripHeight; ++y) {
+        float zig = std::fabs(std::fmod(static_cast<float>(y), 24.0f) - 12.0f);
+        float crack = kCx + 20.0f + (y - kCy) * 0.35f + zig;
+        for (int x = 0; x < kStripWidth; ++x) {
+            bool right = x > crack + 3.0f, left = x < crack - 3.0f;
+            outline.Ref(x, y) = left ? outline.At(x, y) : right ? liftedOutline.At(x, y) : 0.0f;
+            inner.Ref(x, y) = left ? inner.At(x, y) : right ? liftedInner.At(x, y) : 0.0f;
+        }
     }
-  }
-  img.Add(Blurred(outline, 6.0f), {0.2f, 1.0f, 0.45f}, 1.6f);
-  img.Paint(inner, {0.05f, 0.25f, 0.1f});
-  img.Paint(outline, {0.75f, 1.0f, 0.8f});
-  return img;
+    img.Add(Blurred(outline, 6.0f), {0.2f, 1.0f, 0.45f}, 1.6f);
+    img.Paint(inner, {0.05f, 0.25f, 0.1f});
+    img.Paint(outline, {0.75f, 1.0f, 0.8f});
+    return img;
 }
 
 // A light serif between two pillars under an arch: the gate.
 Image MakeSorrelgateLogo(const FontSet& fonts) {
-  Image img = BlackStrip();
-  Mask text(kStripWidth, kStripHeight);
-  float size = FitPixelHeight(fonts.serif, "sorrelgate", 500.0f, 70.0f, 0.03f);
-  InkBox ink = fonts.serif.DrawCentred(text, "sorrelgate", size, kCx, kCy + 6.0f, 0.03f * size);
-  Mask gate(kStripWidth, kStripHeight);
-  int left = static_cast<int>(ink.left) - 40, right = static_cast<int>(ink.right) + 40;
-  // Two pillars on wide feet, joined by a lintel with overhanging ends.
-  FillRect(gate, left - 6, 18, left, 116);
-  FillRect(gate, right, 18, right + 6, 116);
-  FillRect(gate, left - 14, 112, left + 8, 118);
-  FillRect(gate, right - 8, 112, right + 14, 118);
-  FillRect(gate, left - 18, 10, right + 18, 16);
-  FillRect(gate, left - 6, 20, right + 6, 22, 0.6f);
-  img.Add(Blurred(Union(gate, text), 9.0f), {0.9f, 0.35f, 0.2f}, 1.2f);
-  img.Paint(gate, {0.85f, 0.45f, 0.3f});
-  img.Paint(text, {1.0f, 0.85f, 0.75f});
-  return img;
+    Image img = BlackStrip();
+    Mask text(kStripWidth, kStripHeight);
+    float size = FitPixelHeight(fonts.serif, "sorrelgate", 500.0f, 70.0f, 0.03f);
+    InkBox ink = fonts.serif.DrawCentred(text, "sorrelgate", size, kCx, kCy + 6.0f, 0.03f * size);
+    Mask gate(kStripWidth, kStripHeight);
+    int left = static_cast<int>(ink.left) - 40, right = static_cast<int>(ink.right) + 40;
+    // Two pillars on wide feet, joined by a lintel with overhanging ends.
+    FillRect(gate, left - 6, 18, left, 116);
+    FillRect(gate, right, 18, right + 6, 116);
+    FillRect(gate, left - 14, 112, left + 8, 118);
+    FillRect(gate, right - 8, 112, right + 14, 118);
+    FillRect(gate, left - 18, 10, right + 18, 16);
+    FillRect(gate, left - 6, 20, right + 6, 22, 0.6f);
+    img.Add(Blurred(Union(gate, text), 9.0f), {0.9f, 0.35f, 0.2f}, 1.2f);
+    img.Paint(gate, {0.85f, 0.45f, 0.3f});
+    img.Paint(text, {1.0f, 0.85f, 0.75f});
+    return img;
 }
 
 // Airy, widely spaced lower case with a dotted line beneath.
 Image MakeTamberlynLogo(const FontSet& fonts) {
-  Image img = BlackStrip();
-  Mask text(kStripWidth, kStripHeight);
-  float size = FitPixelHeight(fonts.sansLight, "tamberlyn", 640.0f, 66.0f, 0.3f);
-  InkBox ink = fonts.sansLight.DrawCentred(text, "tamberlyn", size, kCx, kCy - 8.0f, 0.3f * size);
-  Mask dots(kStripWidth, kStripHeight);
-  for (float x = ink.left; x <= ink.right; x += 16.0f) FillDisc(dots, x, ink.bottom + 18.0f, 2.5f);
-  Mask both = Union(text, dots);
-  img.Add(Blurred(both, 7.0f), {0.35f, 0.6f, 1.0f}, 1.8f);
-  img.PaintShaded(both, Horizontal(ink, {0.8f, 0.9f, 1.0f}, {0.6f, 0.8f, 1.0f}));
-  return img;
+    Image img = BlackStrip();
+    Mask text(kStripWidth, kStripHeight);
+    float size = FitPixelHeight(fonts.sansLight, "tamberlyn", 640.0f, 66.0f, 0.3f);
+    InkBox ink = fonts.sansLight.DrawCentred(text, "tamberlyn", size, kCx, kCy - 8.0f, 0.3f * size);
+    Mask dots(kStripWidth, kStripHeight);
+    for (float x = ink.left; x <= ink.right; x += 16.0f)
+        FillDisc(dots, x, ink.bottom + 18.0f, 2.5f);
+    Mask both = Union(text, dots);
+    img.Add(Blurred(both, 7.0f), {0.35f, 0.6f, 1.0f}, 1.8f);
+    img.PaintShaded(both, Horizontal(ink, {0.8f, 0.9f, 1.0f}, {0.6f, 0.8f, 1.0f}));
+    return img;
 }

@@ -6,14 +6,14 @@
 #include <vector>
 
 struct Mask {
-  int width = 0;
-  int height = 0;
-  std::vector<float> value;  // row 0 at the top
+    int width = 0;
+    int height = 0;
+    std::vector<float> value; // row 0 at the top
 
-  Mask(int w, int h);
+    Mask(int w, int h);
 
-  float At(int x, int y) const;
-  float& Ref(int x, int y) { return value[static_cast<std::size_t>(y) * width + x]; }
+    float At(int x, int y) const;
+    float& Ref(int x, int y) { return value[static_cast<std::size_t>(y) * width + x]; }
 };
 
 // Gaussian-like blur of the given standard deviation in pixels (three box

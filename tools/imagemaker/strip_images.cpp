@@ -4,32 +4,33 @@
 namespace {
 
 Image BlackStrip() {
-  Image img(kStripWidth, kStripHeight);
-  img.Fill({0, 0, 0}, 1.0f);
-  return img;
+    Image img(kStripWidth, kStripHeight);
+    img.Fill({0, 0, 0}, 1.0f);
+    return img;
 }
 
-}  // namespace
+} // namespace
 
 Image MakeCaptionImage(const FontSet& fonts) {
-  Image img = BlackStrip();
-  Mask text(kStripWidth, kStripHeight);
-  float size = FitPixelHeight(fonts.sansBold, "pellumin", 620.0f, 72.0f, 0.06f);
-  fonts.sansBold.DrawCentred(text, "pellumin", size, kStripWidth / 2.0f, kStripHeight / 2.0f, 0.06f * size);
-  // Two glows, wide and warm then tight and bright, make the letters burn.
-  img.Add(Blurred(text, 16.0f), {1.0f, 0.45f, 0.12f}, 1.6f);
-  img.Add(Blurred(text, 4.0f), {1.0f, 0.75f, 0.4f}, 1.0f);
-  img.Paint(text, {1.0f, 0.97f, 0.9f});
-  return img;
+    Image img = BlackStrip();
+    Mask text(kStripWidth, kStripHeight);
+    float size = FitPixelHeight(fonts.sansBold, "pellumin", 620.0f, 72.0f, 0.06f);
+    fonts.sansBold.DrawCentred(text, "pellumin", size, kStripWidth / 2.0f, kStripHeight / 2.0f,
+                               0.06f * size);
+    // Two glows, wide and warm then tight and bright, make the letters burn.
+    img.Add(Blurred(text, 16.0f), {1.0f, 0.45f, 0.12f}, 1.6f);
+    img.Add(Blurred(text, 4.0f), {1.0f, 0.75f, 0.4f}, 1.0f);
+    img.Paint(text, {1.0f, 0.97f, 0.9f});
+    return img;
 }
 
 Image MakeGreetingsImage(const FontSet& fonts) {
-  Image img = BlackStrip();
-  Mask text(kStripWidth, kStripHeight);
-  float size = FitPixelHeight(fonts.sansLight, "greetings to", 700.0f, 80.0f, 0.05f);
-  fonts.sansLight.DrawCentred(text, "greetings to", size, kStripWidth / 2.0f, kStripHeight / 2.0f,
-                              0.05f * size);
-  img.Add(Blurred(text, 12.0f), {0.15f, 0.65f, 0.9f}, 1.5f);
-  img.Paint(text, {0.92f, 0.98f, 1.0f});
-  return img;
+    Image img = BlackStrip();
+    Mask text(kStripWidth, kStripHeight);
+    float size = FitPixelHeight(fonts.sansLight, "greetings to", 700.0f, 80.0f, 0.05f);
+    fonts.sansLight.DrawCentred(text, "greetings to", size, kStripWidth / 2.0f, kStripHeight / 2.0f,
+                                0.05f * size);
+    img.Add(Blurred(text, 12.0f), {0.15f, 0.65f, 0.9f}, 1.5f);
+    img.Paint(text, {0.92f, 0.98f, 1.0f});
+    return img;
 }

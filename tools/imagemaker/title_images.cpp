@@ -12,114 +12,117 @@ constexpr Colour kWarm{1.0f, 0.62f, 0.28f};
 constexpr Colour kTeal{0.15f, 0.7f, 0.85f};
 
 Colour Mix(Colour a, Colour b, float f) {
-  return {a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f};
+    return {a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f};
 }
 
 // White at the top of the ink fading to warm at the bottom, like the tips of
 // the line field.
 auto VerticalGradient(InkBox ink, Colour top, Colour bottom) {
-  return [=](int, int y) {
-    float f = std::clamp((y - ink.top) / std::max(1.0f, ink.Height()), 0.0f, 1.0f);
-    return Mix(top, bottom, f * f);
-  };
+    return [=](int, int y) {
+        float f = std::clamp((y - ink.top) / std::max(1.0f, ink.Height()), 0.0f, 1.0f);
+        return Mix(top, bottom, f * f);
+    };
 }
 
-}  // namespace
+} // namespace
 
 Image MakeTitleImage(const FontSet& fonts) {
-  Image img(kWideWidth, kWideHeight);
-  // Straight-alpha pixels that are fully clear still get filtered with their
-  // neighbours at load, so their colour is the glow's rather than black.
-  img.Fill(kTeal, 0.0f);
-  Mask text(kWideWidth, kWideHeight);
-  const char* title = "zentrafel";
-  float size = FitPixelHeight(fonts.sansBold, title, 800.0f, 200.0f, 0.02f);
-  InkBox ink = fonts.sansBold.DrawCentred(text, title, size, kWideWidth / 2.0f, kWideHeight / 2.0f - 10,
-                                          0.02f * size);
-  // Glow behind, a dark rim for contrast against the bright lines, then the
-  // letters themselves.
-  img.Paint(Blurred(text, 22.0f), kTeal, 0.55f);
-  img.Paint(Amplified(Blurred(text, 3.0f), 3.5f), {0.02f, 0.03f, 0.06f}, 0.85f);
-  img.PaintShaded(text, VerticalGradient(ink, kWhite, kWarm));
-  Mask rule(kWideWidth, kWideHeight);
-  FillRule(rule, ink.left, ink.right, static_cast<int>(ink.bottom) + 26, 4);
-  img.Paint(Amplified(Blurred(rule, 2.0f), 3.0f), {0.02f, 0.03f, 0.06f}, 0.7f);
-  img.Paint(rule, kWarm);
-  return img;
+    Image img(kWideWidth, kWideHeight);
+    // Straight-alpha pixels that are fully clear still get filtered with their
+    // neighbours at load, so their colour is the glow's rather than black.
+    img.Fill(kTeal, 0.0f);
+    Mask text(kWideWidth, kWideHeight);
+    const char* title = "zentrafel";
+    float size = FitPixelHeight(fonts.sansBold, title, 800.0f, 200.0f, 0.02f);
+    InkBox ink = fonts.sansBold.DrawCentred(text, title, size, kWideWidth / 2.0f,
+                                            kWideHeight / 2.0f - 10, 0.02f * size);
+    // Glow behind, a dark rim for contrast against the bright lines, then the
+    // letters themselves.
+    img.Paint(Blurred(text, 22.0f), kTeal, 0.55f);
+    img.Paint(Amplified(Blurred(text, 3.0f), 3.5f), {0.02f, 0.03f, 0.06f}, 0.85f);
+    img.PaintShaded(text, VerticalGradient(ink, kWhite, kWarm));
+    Mask rule(kWideWidth, kWideHeight);
+    FillRule(rule, ink.left, ink.right, static_cast<int>(ink.bottom) + 26, 4);
+    img.Paint(Amplified(Blurred(rule, 2.0f), 3.0f), {0.02f, 0.03f, 0.06f}, 0.7f);
+    img.Paint(rule, kWarm);
+    return img;
 }
 
 Image MakeLoadingImage(const FontSet& fonts) {
-  Image img(kLoadingSize, kLoadingSize);
-  img.Fill({0, 0, 0}, 1.0f);
-  Mask text(kLoadingSize, kLoadingSize);
-  float size = FitPixelHeight(fonts.sansLight, "loading", 190.0f, 60.0f, 0.08f);
-  InkBox ink = fonts.sansLight.DrawCentred(text, "loading", size, kLoadingSize / 2.0f, 112.0f, 0.08f * size);
-  img.Add(Blurred(text, 6.0f), kTeal, 1.4f);
-  img.PaintShaded(text, VerticalGradient(ink, kWhite, kWarm));
-  // A row of dots that brighten left to right, as if filling up.
-  Mask dots(kLoadingSize, kLoadingSize);
-  const int count = 7;
-  for (int i = 0; i < count; ++i) {
-    Mask dot(kLoadingSize, kLoadingSize);
-    FillDisc(dot, 68.0f + i * 20.0f, 168.0f, 4.0f);
-    img.Add(Blurred(dot, 3.0f), kWarm, 0.6f);
-    img.Paint(dot, Mix(kTeal, kWhite, i / (count - 1.0f)), 0.35f + 0.65f * i / (count - 1.0f));
-  }
-  return img;
+    Image img(kLoadingSize, kLoadingSize);
+    img.Fill({0, 0, 0}, 1.0f);
+    Mask text(kLoadingSize, kLoadingSize);
+    float size = FitPixelHeight(fonts.sansLight, "loading", 190.0f, 60.0f, 0.08f);
+    InkBox ink = fonts.sansLight.DrawCentred(text, "loading", size, kLoadingSize / 2.0f, 112.0f,
+                                             0.08f * size);
+    img.Add(Blurred(text, 6.0f), kTeal, 1.4f);
+    img.PaintShaded(text, VerticalGradient(ink, kWhite, kWarm));
+    // A row of dots that brighten left to right, as if filling up.
+    Mask dots(kLoadingSize, kLoadingSize);
+    const int count = 7;
+    for (int i = 0; i < count; ++i) {
+        Mask dot(kLoadingSize, kLoadingSize);
+        FillDisc(dot, 68.0f + i * 20.0f, 168.0f, 4.0f);
+        img.Add(Blurred(dot, 3.0f), kWarm, 0.6f);
+        img.Paint(dot, Mix(kTeal, kWhite, i / (count - 1.0f)), 0.35f + 0.65f * i / (count - 1.0f));
+    }
+    return img;
 }
 
 Image MakeCreditsImage(const FontSet& fonts) {
-  Image img(kWideWidth, kWideHeight);
-  img.Fill({0, 0, 0}, 1.0f);
-  Mask heading(kWideWidth, kWideHeight);
-  float size = FitPixelHeight(fonts.sansBold, "zentrafel", 420.0f, 80.0f, 0.02f);
-  InkBox ink = fonts.sansBold.DrawCentred(heading, "zentrafel", size, kWideWidth / 2.0f, 100.0f, 0.02f * size);
-  img.Add(Blurred(heading, 12.0f), kTeal, 1.2f);
-  img.PaintShaded(heading, VerticalGradient(ink, kWhite, kWarm));
-  Mask rule(kWideWidth, kWideHeight);
-  FillRule(rule, 262.0f, 762.0f, 162, 2);
-  img.Paint(rule, kWarm, 0.8f);
+    Image img(kWideWidth, kWideHeight);
+    img.Fill({0, 0, 0}, 1.0f);
+    Mask heading(kWideWidth, kWideHeight);
+    float size = FitPixelHeight(fonts.sansBold, "zentrafel", 420.0f, 80.0f, 0.02f);
+    InkBox ink = fonts.sansBold.DrawCentred(heading, "zentrafel", size, kWideWidth / 2.0f, 100.0f,
+                                            0.02f * size);
+    img.Add(Blurred(heading, 12.0f), kTeal, 1.2f);
+    img.PaintShaded(heading, VerticalGradient(ink, kWhite, kWarm));
+    Mask rule(kWideWidth, kWideHeight);
+    FillRule(rule, 262.0f, 762.0f, 162, 2);
+    img.Paint(rule, kWarm, 0.8f);
 
-  // Roles right-aligned to a centre gutter, names left-aligned after it.
-  struct Line {
-    const char* role;
-    const char* who;
-  };
-  const Line lines[] = {
-      {"code", "the zentrafel team"},
-      {"music", "the zentrafel team and its own synthesiser"},
-      {"graphics", "the zentrafel team and its image maker"},
-      {"lettering", "DejaVu fonts"},
-  };
-  const float gutter = 300.0f, textSize = 30.0f, lineGap = 62.0f;
-  Mask roles(kWideWidth, kWideHeight), names(kWideWidth, kWideHeight);
-  float y = 250.0f;
-  for (const Line& line : lines) {
-    InkBox r = fonts.sans.Measure(line.role, textSize);
-    fonts.sans.Draw(roles, line.role, textSize, gutter - 24.0f - r.right, y);
-    fonts.sans.Draw(names, line.who, textSize, gutter + 24.0f, y);
-    y += lineGap;
-  }
-  img.Paint(roles, kTeal);
-  img.Paint(names, kWhite);
-  Mask thanks(kWideWidth, kWideHeight);
-  fonts.sansLight.DrawCentred(thanks, "thank you for watching", 34.0f, kWideWidth / 2.0f, 520.0f, 2.0f);
-  img.Add(Blurred(thanks, 6.0f), kWarm, 0.8f);
-  img.Paint(thanks, kWhite);
-  return img;
+    // Roles right-aligned to a centre gutter, names left-aligned after it.
+    struct Line {
+        const char* role;
+        const char* who;
+    };
+    const Line lines[] = {
+        {"code", "the zentrafel team"},
+        {"music", "the zentrafel team and its own synthesiser"},
+        {"graphics", "the zentrafel team and its image maker"},
+        {"lettering", "DejaVu fonts"},
+    };
+    const float gutter = 300.0f, textSize = 30.0f, lineGap = 62.0f;
+    Mask roles(kWideWidth, kWideHeight), names(kWideWidth, kWideHeight);
+    float y = 250.0f;
+    for (const Line& line : lines) {
+        InkBox r = fonts.sans.Measure(line.role, textSize);
+        fonts.sans.Draw(roles, line.role, textSize, gutter - 24.0f - r.right, y);
+        fonts.sans.Draw(names, line.who, textSize, gutter + 24.0f, y);
+        y += lineGap;
+    }
+    img.Paint(roles, kTeal);
+    img.Paint(names, kWhite);
+    Mask thanks(kWideWidth, kWideHeight);
+    fonts.sansLight.DrawCentred(thanks, "thank you for watching", 34.0f, kWideWidth / 2.0f, 520.0f,
+                                2.0f);
+    img.Add(Blurred(thanks, 6.0f), kWarm, 0.8f);
+    img.Paint(thanks, kWhite);
+    return img;
 }
 
 Image MakeSpriteImage() {
-  Image img(kSpriteSize, kSpriteSize);
-  const float centre = kSpriteSize / 2.0f, radius = kSpriteSize / 2.0f;
-  for (int y = 0; y < kSpriteSize; ++y)
-    for (int x = 0; x < kSpriteSize; ++x) {
-      float f = GlowFalloff(std::hypot(x + 0.5f - centre, y + 0.5f - centre), radius);
-      // Straight alpha f with a colour of brightness f: after the loader's
-      // premultiplication the light falls off as f squared.
-      float* p = &img.rgba[(static_cast<size_t>(y) * kSpriteSize + x) * 4];
-      p[0] = p[1] = p[2] = f * f;
-      p[3] = f;
-    }
-  return img;
+    Image img(kSpriteSize, kSpriteSize);
+    const float centre = kSpriteSize / 2.0f, radius = kSpriteSize / 2.0f;
+    for (int y = 0; y < kSpriteSize; ++y)
+        for (int x = 0; x < kSpriteSize; ++x) {
+            float f = GlowFalloff(std::hypot(x + 0.5f - centre, y + 0.5f - centre), radius);
+            // Straight alpha f with a colour of brightness f: after the loader's
+            // premultiplication the light falls off as f squared.
+            float* p = &img.rgba[(static_cast<size_t>(y) * kSpriteSize + x) * 4];
+            p[0] = p[1] = p[2] = f * f;
+            p[3] = f;
+        }
+    return img;
 }

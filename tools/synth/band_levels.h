@@ -28,19 +28,19 @@ Spectrum SpectrumAt(const std::vector<float>& mono, long endFrame);
 float BandMean(const Spectrum& s, int first, int last);
 
 struct BandSummary {
-  float p10 = 0, median = 0, p90 = 0, max = 0;
+    float p10 = 0, median = 0, p90 = 0, max = 0;
 };
 
 // Percentiles of a set of readings (the readings are reordered).
 BandSummary Summarise(std::vector<float>& readings);
 
 struct SectionLevels {
-  std::string name;
-  BandSummary low;       // mean of bins 0..2
-  BandSummary mid;       // mean of bins 4..13
-  float lowBeatPeak = 0; // median over the beats of each beat's highest low reading
-  float midBeatPeak = 0; // the same for the mid band
-  float midInRange = 0;  // share of readings with the mid band in [0.01, 0.15]
+    std::string name;
+    BandSummary low;       // mean of bins 0..2
+    BandSummary mid;       // mean of bins 4..13
+    float lowBeatPeak = 0; // median over the beats of each beat's highest low reading
+    float midBeatPeak = 0; // the same for the mid band
+    float midInRange = 0;  // share of readings with the mid band in [0.01, 0.15]
 };
 
 // Reads both bands every `step` seconds from start to end; beats of

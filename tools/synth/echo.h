@@ -7,4 +7,5 @@
 
 // Adds echoes of the mono input to out: first on the left after `seconds`,
 // then alternating, each repeat scaled by feedback.
-void AddEcho(const std::vector<float>& in, StereoBuffer& out, double seconds, float feedback, float wet);
+void AddEcho(const std::vector<float>& in, StereoBuffer& out, double seconds, float feedback,
+             float wet);

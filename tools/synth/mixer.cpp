@@ -8,53 +8,65 @@
 #include "timeline.h"
 
 ChannelSettings SettingsFor(Voice v) {
-  switch (v) {
-    case Voice::Kick: return {0.85f, 0.02f, 0.0f};
-    case Voice::Snare: return {0.50f, 0.25f, 0.0f};
-    case Voice::Hat: return {0.10f, 0.05f, 0.0f};
-    case Voice::OpenHat: return {0.08f, 0.10f, 0.0f};
-    case Voice::Crash: return {0.12f, 0.25f, 0.0f};
-    case Voice::Bass: return {0.42f, 0.0f, 0.0f};
-    case Voice::Lead: return {0.60f, 0.30f, 0.25f};
-    case Voice::Arp: return {0.80f, 0.20f, 0.35f};
-    case Voice::Pad: return {0.10f, 0.40f, 0.0f};
-    case Voice::Riser: return {0.10f, 0.30f, 0.0f};
-  }
-  return {0.0f, 0.0f, 0.0f};
+    switch (v) {
+    case Voice::Kick:
+        return {0.85f, 0.02f, 0.0f};
+    case Voice::Snare:
+        return {0.50f, 0.25f, 0.0f};
+    case Voice::Hat:
+        return {0.10f, 0.05f, 0.0f};
+    case Voice::OpenHat:
+        return {0.08f, 0.10f, 0.0f};
+    case Voice::Crash:
+        return {0.12f, 0.25f, 0.0f};
+    case Voice::Bass:
+        return {0.42f, 0.0f, 0.0f};
+    case Voice::Lead:
+        return {0.60f, 0.30f, 0.25f};
+    case Voice::Arp:
+        return {0.80f, 0.20f, 0.35f};
+    case Voice::Pad:
+        return {0.10f, 0.40f, 0.0f};
+    case Voice::Riser:
+        return {0.10f, 0.30f, 0.0f};
+    }
+    return {0.0f, 0.0f, 0.0f};
 }
 
 namespace {
 
-void AddNote(const Note& n, StereoBuffer& dry, std::vector<float>& reverb, std::vector<float>& echo) {
-  Samples s = Synthesise(n);
-  ChannelSettings ch = SettingsFor(n.voice);
-  // Equal-power pan keeps a note equally loud wherever it sits.
-  double angle = (n.pan + 1.0) * 0.25 * 3.14159265358979323846;
-  float gl = static_cast<float>(std::cos(angle) * std::sqrt(2.0)) * ch.gain;
-  float gr = static_cast<float>(std::sin(angle) * std::sqrt(2.0)) * ch.gain;
-  size_t first = static_cast<size_t>(std::lround(n.start * kSampleRate));
-  for (size_t i = 0; i < s.size() && first + i < dry.Frames(); ++i) {
-    size_t at = first + i;
-    dry.left[at] += s[i] * gl;
-    dry.right[at] += s[i] * gr;
-    reverb[at] += s[i] * ch.gain * ch.reverbSend;
-    echo[at] += s[i] * ch.gain * ch.echoSend;
-  }
+void AddNote(const Note& n, StereoBuffer& dry, std::vector<float>& reverb,
+             std::vector<float>& echo) {
+    Samples s = Synthesise(n);
+    ChannelSettings ch = SettingsFor(n.voice);
+    // Equal-power pan keeps a note equally loud wherever it sits.
+    double angle = (n.pan + 1.0) * 0.25 * 3.14159265358979323846;
+    float gl = static_cast<float>(std::cos(angle) * std::sqrt(2.0)) * ch.gain;
+    float gr = static_cast<float>(std::sin(angle) * std::sqrt(2.0)) * ch.gain;
+    size_t first = static_cast<size_t>(std::lround(n.start * kSampleRate));
+    for (size_t i = 0; i < s.size() && first + i < dry.Frames(); ++i) {
+        size_t at = first + i;
+        dry.left[at] += s[i] * gl;
+        dry.right[at] += s[i] * gr;
+        reverb[at] += s[i] * ch.gain * ch.reverbSend;
+        echo[at] += s[i] * ch.gain * ch.echoSend;
+    }
 }
 
-}  // namespace
+} // namespace
 
 StereoBuffer RenderMix(const Score& score, double seconds) {
-  size_t frames = static_cast<size_t>(std::ceil(seconds * kSampleRate));
-  StereoBuffer music(frames), kick(frames);
-  std::vector<float> reverb(frames, 0.0f), echo(frames, 0.0f);
-  for (const Note& n : score) AddNote(n, n.voice == Voice::Kick ? kick : music, reverb, echo);
-  AddReverb(reverb, music, 1.0f);
-  AddEcho(echo, music, 0.36, 0.4f, 0.6f);
-  std::vector<float> duck = KickDucking(score, frames, 0.5f, 0.09);
-  for (size_t i = 0; i < frames; ++i) {
-    music.left[i] = music.left[i] * duck[i] + kick.left[i];
-    music.right[i] = music.right[i] * duck[i] + kick.right[i];
-  }
-  return music;
+    size_t frames = static_cast<size_t>(std::ceil(seconds * kSampleRate));
+    StereoBuffer music(frames), kick(frames);
+    std::vector<float> reverb(frames, 0.0f), echo(frames, 0.0f);
+    for (const Note& n : score)
+        AddNote(n, n.voice == Voice::Kick ? kick : music, reverb, echo);
+    AddReverb(reverb, music, 1.0f);
+    AddEcho(echo, music, 0.36, 0.4f, 0.6f);
+    std::vector<float> duck = KickDucking(score, frames, 0.5f, 0.09);
+    for (size_t i = 0; i < frames; ++i) {
+        music.left[i] = music.left[i] * duck[i] + kick.left[i];
+        music.right[i] = music.right[i] * duck[i] + kick.right[i];
+    }
+    return music;
 }

@@ -7,9 +7,9 @@
 #include "reverb.h"
 
 struct ChannelSettings {
-  float gain;
-  float reverbSend;
-  float echoSend;
+    float gain;
+    float reverbSend;
+    float echoSend;
 };
 
 ChannelSettings SettingsFor(Voice v);

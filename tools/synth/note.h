@@ -6,12 +6,12 @@
 enum class Voice { Kick, Snare, Hat, OpenHat, Crash, Bass, Lead, Arp, Pad, Riser };
 
 struct Note {
-  Voice voice;
-  double start;   // seconds from the start of the music
-  double length;  // seconds the key is held; tails ring on after it
-  float pitch;    // MIDI note number (69 = A 440 Hz); drums ignore it
-  float velocity; // 0..1
-  float pan;      // -1 left .. 1 right
+    Voice voice;
+    double start;   // seconds from the start of the music
+    double length;  // seconds the key is held; tails ring on after it
+    float pitch;    // MIDI note number (69 = A 440 Hz); drums ignore it
+    float velocity; // 0..1
+    float pan;      // -1 left .. 1 right
 };
 
 using Score = std::vector<Note>;

@@ -16,27 +16,27 @@ constexpr float kCeiling = 0.84f;
 
 // The last half second falls to silence so the file ends without a click.
 void FadeTail(StereoBuffer& mix) {
-  size_t fade = kSampleRate / 2;
-  size_t n = mix.Frames();
-  for (size_t i = 0; i < std::min(fade, n); ++i) {
-    float g = static_cast<float>(i) / fade;
-    mix.left[n - 1 - i] *= g;
-    mix.right[n - 1 - i] *= g;
-  }
+    size_t fade = kSampleRate / 2;
+    size_t n = mix.Frames();
+    for (size_t i = 0; i < std::min(fade, n); ++i) {
+        float g = static_cast<float>(i) / fade;
+        mix.left[n - 1 - i] *= g;
+        mix.right[n - 1 - i] *= g;
+    }
 }
 
-}  // namespace
+} // namespace
 
 StereoBuffer RenderPiece() {
-  StereoBuffer mix = RenderMix(ComposeScore(), MusicLength());
-  Limit(mix, kMasterGain, kCeiling, 0.003, 0.08);
-  FadeTail(mix);
-  return mix;
+    StereoBuffer mix = RenderMix(ComposeScore(), MusicLength());
+    Limit(mix, kMasterGain, kCeiling, 0.003, 0.08);
+    FadeTail(mix);
+    return mix;
 }
 
 float Peak(const StereoBuffer& mix) {
-  float peak = 0.0f;
-  for (size_t i = 0; i < mix.Frames(); ++i)
-    peak = std::max({peak, std::fabs(mix.left[i]), std::fabs(mix.right[i])});
-  return peak;
+    float peak = 0.0f;
+    for (size_t i = 0; i < mix.Frames(); ++i)
+        peak = std::max({peak, std::fabs(mix.left[i]), std::fabs(mix.right[i])});
+    return peak;
 }

@@ -6,9 +6,9 @@
 #include <vector>
 
 struct StereoBuffer {
-  std::vector<float> left, right;
-  explicit StereoBuffer(std::size_t frames = 0) : left(frames, 0.0f), right(frames, 0.0f) {}
-  std::size_t Frames() const { return left.size(); }
+    std::vector<float> left, right;
+    explicit StereoBuffer(std::size_t frames = 0) : left(frames, 0.0f), right(frames, 0.0f) {}
+    std::size_t Frames() const { return left.size(); }
 };
 
 // Adds the reverberated mono input to out, scaled by wet.

@@ -12,10 +12,10 @@ constexpr int kSampleRate = 44100;
 constexpr int kBeatsPerBar = 4;
 
 struct Section {
-  const char* name;
-  double start;
-  double end;
-  int bars;
+    const char* name;
+    double start;
+    double end;
+    int bars;
 };
 
 enum SectionIndex { kOpening, kTitle, kWaveGrid, kGreetings, kClosing, kOutro, kSectionCount };

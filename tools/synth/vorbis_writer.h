@@ -8,4 +8,5 @@
 // quality: libvorbisenc's VBR quality, -0.1 .. 1.0. The stream serial number
 // is fixed so the same mix always gives the same file. False when the file
 // cannot be written or the encoder refuses the settings.
-bool WriteOggVorbis(const std::string& path, const StereoBuffer& mix, int sampleRate, float quality);
+bool WriteOggVorbis(const std::string& path, const StereoBuffer& mix, int sampleRate,
+                    float quality);
