@@ -126,9 +126,13 @@ bool Shader::Load(std::string vertexFile, std::string geometryFile, std::string 
     return false;
 }
 
-void Shader::Bind() { glUseProgram(program); }
+void Shader::Bind() {
+    glUseProgram(program);
+}
 
-void Shader::Unbind() { glUseProgram(0); }
+void Shader::Unbind() {
+    glUseProgram(0);
+}
 
 namespace {
 

@@ -47,10 +47,10 @@ DecodedImage Decode(const std::string& fileName) {
 GLuint Upload(const DecodedImage& image) {
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    const GLuint id = SOIL_create_OGL_texture(
-        image.pixels, image.width, image.height, image.channels, SOIL_CREATE_NEW_ID,
-        SOIL_FLAG_DDS_LOAD_DIRECT | SOIL_FLAG_MIPMAPS | SOIL_FLAG_MULTIPLY_ALPHA |
-            SOIL_FLAG_INVERT_Y);
+    const GLuint id = SOIL_create_OGL_texture(image.pixels, image.width, image.height,
+                                              image.channels, SOIL_CREATE_NEW_ID,
+                                              SOIL_FLAG_DDS_LOAD_DIRECT | SOIL_FLAG_MIPMAPS |
+                                                  SOIL_FLAG_MULTIPLY_ALPHA | SOIL_FLAG_INVERT_Y);
     glPopClientAttrib();
     return id;
 }

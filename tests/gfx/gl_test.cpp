@@ -27,8 +27,8 @@ HeadlessGl& Context() {
 
 // One directory per process, removed when the process ends.
 struct ScratchDirectory {
-    std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                 ("zentrafel_gfx_test_" + std::to_string(getpid()));
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("zentrafel_gfx_test_" + std::to_string(getpid()));
     ScratchDirectory() { std::filesystem::create_directories(path); }
     ~ScratchDirectory() {
         std::error_code ignored;
@@ -43,7 +43,9 @@ const std::filesystem::path& Scratch() {
 
 } // namespace
 
-void GlTest::SetUpTestSuite() { Context(); }
+void GlTest::SetUpTestSuite() {
+    Context();
+}
 
 void GlTest::SetUp() {
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
@@ -63,7 +65,9 @@ void GlTest::SetUp() {
     glColor4f(1, 1, 1, 1);
 }
 
-void GlTest::TearDown() { EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)); }
+void GlTest::TearDown() {
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
 
 Rgba ReadPixel(int x, int y) {
     unsigned char p[4] = {};
@@ -80,7 +84,9 @@ std::string CapturePrinted(const std::function<void()>& call) {
     return testing::internal::GetCapturedStdout();
 }
 
-std::string ScratchPath(const std::string& name) { return (Scratch() / name).string(); }
+std::string ScratchPath(const std::string& name) {
+    return (Scratch() / name).string();
+}
 
 std::string ScratchFile(const std::string& name, const std::string& bytes) {
     const std::string path = ScratchPath(name);

@@ -21,7 +21,7 @@ struct Rgba {
 // Fixture for tests that need the context; SetUp restores the defaults the
 // production starts its frame loop with.
 class GlTest : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite();
     void SetUp() override;
     void TearDown() override;
@@ -41,15 +41,14 @@ GLint GetInteger(GLenum name);
 bool IsIdentity(GLenum matrix); // GL_MODELVIEW_MATRIX or GL_PROJECTION_MATRIX
 
 // Replaces one GLEW entry point for the lifetime of the object.
-template <typename Function>
-class GlStandIn {
-public:
+template <typename Function> class GlStandIn {
+  public:
     GlStandIn(Function& slot, Function standIn) : slot(slot), original(slot) { slot = standIn; }
     ~GlStandIn() { slot = original; }
     GlStandIn(const GlStandIn&) = delete;
     GlStandIn& operator=(const GlStandIn&) = delete;
 
-private:
+  private:
     Function& slot;
     Function original;
 };

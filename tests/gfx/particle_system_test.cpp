@@ -25,7 +25,7 @@ std::string WriteDiscSprite() {
 }
 
 class ParticleSystemTest : public GlTest {
-protected:
+  protected:
     void SetUp() override {
         GlTest::SetUp();
         const std::string sprite = WriteDiscSprite();

@@ -34,14 +34,17 @@ TEST_F(RenderTargetTest, CreateMakesACompleteTargetOfTheGivenSize) {
                                              GL_FRAMEBUFFER_ATTACHMENT_OBJECT_NAME_EXT,
                                              &depthObject);
     EXPECT_EQ(GLuint(depthObject), target.depthBuffer);
-    EXPECT_EQ(glCheckFramebufferStatusEXT(GL_DRAW_FRAMEBUFFER), GLenum(GL_FRAMEBUFFER_COMPLETE_EXT));
+    EXPECT_EQ(glCheckFramebufferStatusEXT(GL_DRAW_FRAMEBUFFER),
+              GLenum(GL_FRAMEBUFFER_COMPLETE_EXT));
     glBindFramebufferEXT(GL_DRAW_FRAMEBUFFER, 0);
 }
 
 // The statuses llvmpipe never reports come from a stand-in for the query.
 GLenum fakeStatus = 0;
 
-GLenum FakeStatus(GLenum) { return fakeStatus; }
+GLenum FakeStatus(GLenum) {
+    return fakeStatus;
+}
 
 struct StatusCase {
     GLenum status;
@@ -65,24 +68,24 @@ TEST_P(StatusTextTest, PrintsTheTextWithoutLineEndAndPassesOnlyComplete) {
     EXPECT_EQ(complete, GetParam().status == GL_FRAMEBUFFER_COMPLETE_EXT);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryStatus, StatusTextTest,
-    ::testing::Values(
-        StatusCase{GL_FRAMEBUFFER_COMPLETE_EXT, ""},
-        StatusCase{GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT,
-                   "GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT"},
-        StatusCase{GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT,
-                   "GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT"},
-        StatusCase{0x8CD8, ""},
-        StatusCase{GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT,
-                   "GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT"},
-        StatusCase{GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT, "GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT"},
-        StatusCase{GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT,
-                   "GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT"},
-        StatusCase{GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT,
-                   "GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT"},
-        StatusCase{GL_FRAMEBUFFER_UNSUPPORTED_EXT, ""}, StatusCase{0, ""},
-        StatusCase{0x1234, ""}));
+INSTANTIATE_TEST_SUITE_P(EveryStatus, StatusTextTest,
+                         ::testing::Values(StatusCase{GL_FRAMEBUFFER_COMPLETE_EXT, ""},
+                                           StatusCase{GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT,
+                                                      "GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT"},
+                                           StatusCase{
+                                               GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT,
+                                               "GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT"},
+                                           StatusCase{0x8CD8, ""},
+                                           StatusCase{GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT,
+                                                      "GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT"},
+                                           StatusCase{GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT,
+                                                      "GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT"},
+                                           StatusCase{GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT,
+                                                      "GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT"},
+                                           StatusCase{GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT,
+                                                      "GL_FRAMEBUFFER_INCOMPLETE_READ_BUFFER_EXT"},
+                                           StatusCase{GL_FRAMEBUFFER_UNSUPPORTED_EXT, ""},
+                                           StatusCase{0, ""}, StatusCase{0x1234, ""}));
 
 TEST_F(RenderTargetTest, UnsupportedFramebufferFailsCreateSilently) {
     fakeStatus = GL_FRAMEBUFFER_UNSUPPORTED_EXT;
@@ -98,7 +101,7 @@ TEST_F(RenderTargetTest, UnsupportedFramebufferFailsCreateSilently) {
 // ---- Binding -------------------------------------------------------------------
 
 class BoundTargetTest : public GlTest {
-protected:
+  protected:
     void SetUp() override {
         GlTest::SetUp();
         ASSERT_TRUE(target.Create(128, 64));

@@ -50,7 +50,7 @@ std::map<std::string, GLenum> ActiveUniforms(GLuint program) {
 // A float colour buffer the size of the window: shader output arrives
 // unclamped, so a NaN or a value beyond 1 shows.
 class FloatCanvas {
-public:
+  public:
     FloatCanvas() {
         glGenTextures(1, &texture);
         glBindTexture(GL_TEXTURE_2D, texture);
@@ -78,7 +78,7 @@ public:
         return values;
     }
 
-private:
+  private:
     GLuint texture = 0;
     GLuint framebuffer = 0;
 };
@@ -119,7 +119,7 @@ TEST_F(ShaderSourcesTest, UniformsHaveTheTypesTheScenesSet) {
 // ---- "rb", the post pass ----------------------------------------------------------------
 
 class RbTest : public GlTest {
-protected:
+  protected:
     void SetUp() override {
         GlTest::SetUp();
         rb = LoadPair(kRb);
@@ -260,7 +260,7 @@ TEST_F(RbTest, LargeGainAddedOntoACopyGlowsWithoutWhiteOut) {
 // ---- "ri", the animated title -------------------------------------------------------------
 
 class RiTest : public GlTest {
-protected:
+  protected:
     void SetUp() override {
         GlTest::SetUp();
         ri = LoadPair(kRi);

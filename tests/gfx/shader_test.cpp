@@ -223,7 +223,7 @@ const char* const kUniformSource = "#version 120\n"
                                    "void main() { gl_FragColor = v4 + vec4(v2, f, float(i)); }\n";
 
 class UniformTest : public GlTest {
-protected:
+  protected:
     void SetUp() override {
         GlTest::SetUp();
         const std::string fs = ScratchFile("uniforms.pis", kUniformSource);

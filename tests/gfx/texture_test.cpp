@@ -95,14 +95,16 @@ TEST_F(TextureTest, OddSizedImageBecomesPowerOfTwoMipmappedAndClamped) {
 TEST_F(TextureTest, ColoursArePremultipliedByAlpha) {
     const std::vector<unsigned char> rgba = {255, 255, 255, 128, 200, 100, 50, 64,
                                              10,  20,  30,  255, 90,  90,  90, 0};
-    const std::vector<unsigned char> texels = LevelTexels(Loaded(WritePng("alpha.png", 2, 2, 4, rgba)).id, 0);
+    const std::vector<unsigned char> texels =
+        LevelTexels(Loaded(WritePng("alpha.png", 2, 2, 4, rgba)).id, 0);
     // Rows are flipped: the image's bottom row comes first.
-    const std::vector<unsigned char> expected = {10, 20, 30, 255, 0,  0,  0,  0,
+    const std::vector<unsigned char> expected = {10,  20,  30,  255, 0,  0,  0,  0,
                                                  128, 128, 128, 128, 50, 25, 13, 64};
     EXPECT_EQ(texels, expected);
 
     const std::vector<unsigned char> greyAlpha = {255, 128, 255, 128, 255, 128, 255, 128};
-    const std::vector<unsigned char> grey = LevelTexels(Loaded(WritePng("ga.png", 2, 2, 2, greyAlpha)).id, 0);
+    const std::vector<unsigned char> grey =
+        LevelTexels(Loaded(WritePng("ga.png", 2, 2, 2, greyAlpha)).id, 0);
     EXPECT_EQ(grey[0], 128) << "luminance is premultiplied as well";
     EXPECT_EQ(grey[3], 128);
 }
@@ -115,7 +117,8 @@ TEST_F(TextureTest, EveryMipLevelOfNarrowRowImagesKeepsItsColour) {
     for (int i = 0; i < 4 * 4; ++i)
         pixels.insert(pixels.end(), rgb.begin(), rgb.end());
     const GLuint colour = Loaded(WritePng("narrow_rgb.png", 4, 4, 3, pixels)).id;
-    const GLuint grey = Loaded(WritePng("narrow_grey.png", 4, 4, 1, std::vector<unsigned char>(16, 77))).id;
+    const GLuint grey =
+        Loaded(WritePng("narrow_grey.png", 4, 4, 1, std::vector<unsigned char>(16, 77))).id;
     for (int level = 0; level <= 2; ++level) {
         SCOPED_TRACE(level);
         const std::vector<unsigned char> texels = LevelTexels(colour, level);

@@ -124,8 +124,8 @@ bool LoadScene(Scene& scene, Shader& rb, float displayScale) {
 }
 
 void PrintRow(const Size& size, const Timing& t) {
-    std::printf("| %d x %d | %.3f | %.3f | %.2f | %.3f | %.2f |\n", size.width, size.height,
-                t.copy, t.rb, t.rb / t.copy, t.glow, t.glow / t.copy);
+    std::printf("| %d x %d | %.3f | %.3f | %.2f | %.3f | %.2f |\n", size.width, size.height, t.copy,
+                t.rb, t.rb / t.copy, t.glow, t.glow / t.copy);
 }
 
 } // namespace

@@ -29,8 +29,8 @@ void LoadIdentityMatrices() {
 
 } // namespace
 
-void DrawLineFieldPicture(RenderTarget& target, const std::vector<LineSegment>& field,
-                          float angle, float lowLevel) {
+void DrawLineFieldPicture(RenderTarget& target, const std::vector<LineSegment>& field, float angle,
+                          float lowLevel) {
     glEnable(GL_DEPTH_TEST);
     target.Bind();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

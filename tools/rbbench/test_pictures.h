@@ -9,6 +9,6 @@
 
 #include <vector>
 
-void DrawLineFieldPicture(RenderTarget& target, const std::vector<LineSegment>& field,
-                          float angle, float lowLevel);
+void DrawLineFieldPicture(RenderTarget& target, const std::vector<LineSegment>& field, float angle,
+                          float lowLevel);
 void DrawParticlePicture(RenderTarget& target, ParticleSystem& particles, float angle);
