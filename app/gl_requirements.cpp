@@ -7,16 +7,15 @@ namespace {
 // EXT_framebuffer_blit is here for its GL_DRAW_FRAMEBUFFER target, which every
 // render target call names.
 const char* const kRequirements[] = {
-    "GL_VERSION_2_0",
-    "GL_EXT_framebuffer_object",
-    "GL_EXT_framebuffer_blit",
-    "GL_ARB_point_parameters",
-    "GL_ARB_point_sprite",
+    "GL_VERSION_2_0",          "GL_EXT_framebuffer_object", "GL_EXT_framebuffer_blit",
+    "GL_ARB_point_parameters", "GL_ARB_point_sprite",
 };
 
 } // namespace
 
-bool GlewHasFeature(const char* name) { return glewIsSupported(name) == GL_TRUE; }
+bool GlewHasFeature(const char* name) {
+    return glewIsSupported(name) == GL_TRUE;
+}
 
 const char* FirstMissingGlRequirement(GlFeatureQuery hasFeature) {
     for (const char* name : kRequirements) {

@@ -11,8 +11,8 @@ namespace {
 // The greeting heading and the six group logos, in the order of
 // `greetingTextures`.
 const char* const kGreetingImages[7] = {
-    "./resource/greetings.png", "./resource/ambrelune.png",  "./resource/corvattis.png",
-    "./resource/duskweld.png",  "./resource/rivenhold.png",  "./resource/sorrelgate.png",
+    "./resource/greetings.png", "./resource/ambrelune.png", "./resource/corvattis.png",
+    "./resource/duskweld.png",  "./resource/rivenhold.png", "./resource/sorrelgate.png",
     "./resource/tamberlyn.png",
 };
 

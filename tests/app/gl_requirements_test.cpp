@@ -11,7 +11,9 @@ namespace {
 
 std::set<std::string> lacking;
 
-bool HasAllBut(const char* name) { return lacking.count(name) == 0; }
+bool HasAllBut(const char* name) {
+    return lacking.count(name) == 0;
+}
 
 const char* FirstMissingWithout(std::set<std::string> names) {
     lacking = std::move(names);

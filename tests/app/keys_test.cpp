@@ -26,7 +26,9 @@ std::string Send(int key, int action) {
     return testing::internal::GetCapturedStdout();
 }
 
-std::string Press(int key) { return Send(key, GLFW_PRESS); }
+std::string Press(int key) {
+    return Send(key, GLFW_PRESS);
+}
 
 // Waits (up to five seconds) for the clock to pass `time`.
 bool ClockPasses(double time) {
@@ -40,7 +42,7 @@ bool ClockPasses(double time) {
 }
 
 class PlaybackKeys : public testing::Test {
-protected:
+  protected:
     // The window and GLFW stay up until the process ends: terminating GLFW
     // unloads the GL driver, whose live allocations the leak checker would
     // then report.

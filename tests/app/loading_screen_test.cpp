@@ -43,7 +43,7 @@ void WriteTwoToneImage(const fs::path& file) {
 
 // Runs the test from a folder whose "./resource/loading.png" is that image.
 class LoadingScreen : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         home = fs::current_path();
         folder = fs::temp_directory_path() / ("zf_loading_" + std::to_string(::getpid()));
