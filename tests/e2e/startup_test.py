@@ -96,6 +96,14 @@ class Environment(unittest.TestCase):
                 self.assertIn("zentrafel: cannot start the window system", errors)
                 self.assertIn("DISPLAY", errors)
 
+    def test_a_window_without_gl_is_a_clear_failure(self):
+        # Without its driver Mesa offers no GLX, so no window with a context.
+        env = quiet_environment(LIBGL_DRIVERS_PATH="/nonexistent")
+        status, lines, errors = run_to_end(env=env)
+        self.assertEqual(status, FAILED)
+        self.assertEqual(lines, [])
+        self.assertIn("zentrafel: cannot open a 640x480 window", errors)
+
     def test_a_missing_gl_feature_is_named_before_loading(self):
         # Mesa can pretend to be an older driver: an older version, or only
         # the extensions of the years up to 2004 (before framebuffer blits).
