@@ -154,6 +154,35 @@ def wait_for_dialog(timeout=30.0):
     raise TimeoutError("no dialog appeared")
 
 
+def screen_rows(width, height):
+    """The X screen's pixels, as a list of rows of (r, g, b) bytes."""
+    raw = subprocess.run(
+        ["ffmpeg", "-loglevel", "error", "-f", "x11grab", "-video_size",
+         "%dx%d" % (width, height), "-i", os.environ["DISPLAY"], "-frames:v", "1",
+         "-f", "rawvideo", "-pix_fmt", "rgb24", "-"],
+        check=True, capture_output=True, timeout=30).stdout
+    stride = width * 3
+    return [raw[y * stride:(y + 1) * stride] for y in range(height)]
+
+
+class Letterbox(unittest.TestCase):
+    """Runs on a 1280 x 1024 screen (see CMakeLists.txt)."""
+
+    def test_full_screen_on_a_5_by_4_screen_draws_in_the_centred_16_by_9_band(self):
+        with Production(args=("--fullscreen",)) as production:
+            production.read_startup()
+            self.assertEqual(production.window_size(), (1280, 1024))
+            production.pause()
+            rows = screen_rows(1280, 1024)
+            production.keys("Escape")
+            self.assertEqual(production.wait(), 0)
+        # The viewport is (0, 152, 1280, 720): black bands of 152 rows above
+        # and below, and the picture between them.
+        self.assertEqual(max(max(row) for row in rows[:152]), 0)
+        self.assertEqual(max(max(row) for row in rows[872:]), 0)
+        self.assertGreater(max(max(row) for row in rows[152:872]), 0)
+
+
 class Question(unittest.TestCase):
     """Without a flag the production asks "Fullscreen?" in a dialog of its own."""
 
