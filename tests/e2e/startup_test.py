@@ -4,6 +4,7 @@ and its command line."""
 
 import os
 import re
+import signal
 import subprocess
 import time
 import unittest
@@ -155,7 +156,8 @@ def wait_for_dialog(timeout=30.0):
 
 
 def screen_rows(width, height):
-    """The X screen's pixels, as a list of rows of (r, g, b) bytes."""
+    """The top left width x height pixels of the X screen, as a list of rows
+    of (r, g, b) bytes."""
     raw = subprocess.run(
         ["ffmpeg", "-loglevel", "error", "-f", "x11grab", "-video_size",
          "%dx%d" % (width, height), "-i", os.environ["DISPLAY"], "-frames:v", "1",
@@ -163,6 +165,33 @@ def screen_rows(width, height):
         check=True, capture_output=True, timeout=30).stdout
     stride = width * 3
     return [raw[y * stride:(y + 1) * stride] for y in range(height)]
+
+
+def brightest(rows, top, bottom, left, right):
+    return max(max(row[left * 3:right * 3]) for row in rows[top:bottom])
+
+
+class LoadingImage(unittest.TestCase):
+    def test_the_loading_image_alone_is_on_screen_while_loading(self):
+        with Production() as production:
+            production.wait_for(r"^Texture::Load ./resource/zentrafel.png$")
+            # Held still in the middle of loading, after the loading swap.
+            os.kill(production.process.pid, signal.SIGSTOP)
+            try:
+                self.assertEqual(production.window_size(), (640, 480))
+                rows = screen_rows(640, 480)
+            finally:
+                os.kill(production.process.pid, signal.SIGCONT)
+            production.wait_for(r"^Shader::Load ./resource/ri.pis$")
+            production.keys("Escape")
+            self.assertEqual(production.wait(), 0)
+        # In the 640 x 480 window the image covers x 240..399, y 180..299:
+        # a quarter of the viewport's width, centred.
+        self.assertGreater(brightest(rows, 180, 300, 240, 400), 0)
+        self.assertEqual(brightest(rows, 0, 178, 0, 640), 0)
+        self.assertEqual(brightest(rows, 302, 480, 0, 640), 0)
+        self.assertEqual(brightest(rows, 0, 480, 0, 238), 0)
+        self.assertEqual(brightest(rows, 0, 480, 402, 640), 0)
 
 
 class Letterbox(unittest.TestCase):
@@ -178,9 +207,9 @@ class Letterbox(unittest.TestCase):
             self.assertEqual(production.wait(), 0)
         # The viewport is (0, 152, 1280, 720): black bands of 152 rows above
         # and below, and the picture between them.
-        self.assertEqual(max(max(row) for row in rows[:152]), 0)
-        self.assertEqual(max(max(row) for row in rows[872:]), 0)
-        self.assertGreater(max(max(row) for row in rows[152:872]), 0)
+        self.assertEqual(brightest(rows, 0, 152, 0, 1280), 0)
+        self.assertEqual(brightest(rows, 872, 1024, 0, 1280), 0)
+        self.assertGreater(brightest(rows, 152, 872, 0, 1280), 0)
 
 
 class Question(unittest.TestCase):
