@@ -10,6 +10,7 @@ bool LoadFontSet(FontSet& fonts, const std::string& fontDir) {
         {&fonts.sansLight, "DejaVuSans-ExtraLight.ttf"},
         {&fonts.condensedBold, "DejaVuSansCondensed-Bold.ttf"},
         {&fonts.serif, "DejaVuSerif.ttf"},
+        {&fonts.serifBold, "DejaVuSerif-Bold.ttf"},
         {&fonts.serifBoldItalic, "DejaVuSerif-BoldItalic.ttf"},
         {&fonts.monoBold, "DejaVuSansMono-Bold.ttf"},
     };

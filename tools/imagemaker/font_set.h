@@ -6,7 +6,7 @@
 #include "font.h"
 
 struct FontSet {
-    Font sans, sansBold, sansLight, condensedBold, serif, serifBoldItalic, monoBold;
+    Font sans, sansBold, sansLight, condensedBold, serif, serifBold, serifBoldItalic, monoBold;
 };
 
 // Loads every face from fontDir; false (with a message naming the file)

@@ -59,14 +59,16 @@ Image MakeCorvattisLogo(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
     const char* name = "[CORVATTIS]";
-    float size = FitPixelHeight(fonts.monoBold, name, 720.0f, 64.0f, 0.12f);
-    InkBox ink = fonts.monoBold.DrawCentred(text, name, size, kCx, kCy, 0.12f * size);
-    img.Add(Blurred(text, 8.0f), {0.1f, 0.9f, 1.0f}, 1.2f);
+    float size = FitPixelHeight(fonts.monoBold, name, 760.0f, 72.0f, 0.1f);
+    InkBox ink = fonts.monoBold.DrawCentred(text, name, size, kCx, kCy, 0.1f * size);
+    img.Add(Blurred(text, 9.0f), {0.1f, 0.85f, 1.0f}, 1.6f);
+    img.Add(Blurred(text, 2.5f), {0.3f, 0.9f, 1.0f}, 0.8f);
+    // Shallow scan lines: deep ones would grey the letters out at strip size.
     for (int y = 0; y < kStripHeight; ++y)
         for (int x = 0; x < kStripWidth; ++x)
             if (y % 4 == 3)
-                text.Ref(x, y) *= 0.25f;
-    img.PaintShaded(text, Horizontal(ink, {0.5f, 1.0f, 1.0f}, {0.2f, 0.6f, 1.0f}));
+                text.Ref(x, y) *= 0.45f;
+    img.PaintShaded(text, Horizontal(ink, {0.7f, 1.0f, 1.0f}, {0.35f, 0.75f, 1.0f}));
     return img;
 }
 
@@ -118,38 +120,43 @@ Image MakeRivenholdLogo(const FontSet& fonts) {
     return img;
 }
 
-// A light serif between two pillars under an arch: the gate.
+// A bold serif between two pillars under an arch: the gate.
 Image MakeSorrelgateLogo(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
-    float size = FitPixelHeight(fonts.serif, "sorrelgate", 500.0f, 70.0f, 0.03f);
-    InkBox ink = fonts.serif.DrawCentred(text, "sorrelgate", size, kCx, kCy + 6.0f, 0.03f * size);
+    float size = FitPixelHeight(fonts.serifBold, "sorrelgate", 520.0f, 72.0f, 0.03f);
+    InkBox ink =
+        fonts.serifBold.DrawCentred(text, "sorrelgate", size, kCx, kCy + 6.0f, 0.03f * size);
     Mask gate(kStripWidth, kStripHeight);
-    int left = static_cast<int>(ink.left) - 40, right = static_cast<int>(ink.right) + 40;
+    int left = static_cast<int>(ink.left) - 36, right = static_cast<int>(ink.right) + 36;
     // Two pillars on wide feet, joined by a lintel with overhanging ends.
-    FillRect(gate, left - 6, 18, left, 116);
-    FillRect(gate, right, 18, right + 6, 116);
-    FillRect(gate, left - 14, 112, left + 8, 118);
-    FillRect(gate, right - 8, 112, right + 14, 118);
-    FillRect(gate, left - 18, 10, right + 18, 16);
-    FillRect(gate, left - 6, 20, right + 6, 22, 0.6f);
-    img.Add(Blurred(Union(gate, text), 9.0f), {0.9f, 0.35f, 0.2f}, 1.2f);
-    img.Paint(gate, {0.85f, 0.45f, 0.3f});
-    img.Paint(text, {1.0f, 0.85f, 0.75f});
+    FillRect(gate, left - 9, 18, left, 116);
+    FillRect(gate, right, 18, right + 9, 116);
+    FillRect(gate, left - 17, 110, left + 8, 118);
+    FillRect(gate, right - 8, 110, right + 17, 118);
+    FillRect(gate, left - 21, 8, right + 21, 16);
+    FillRect(gate, left - 9, 19, right + 9, 22, 0.6f);
+    img.Add(Blurred(Union(gate, text), 10.0f), {0.95f, 0.35f, 0.15f}, 1.5f);
+    img.Add(Blurred(text, 3.0f), {1.0f, 0.6f, 0.4f}, 0.9f);
+    img.Paint(gate, {0.95f, 0.5f, 0.3f});
+    img.Paint(text, {1.0f, 0.9f, 0.8f});
     return img;
 }
 
-// Airy, widely spaced lower case with a dotted line beneath.
+// Widely spaced bold lower case with a dotted line beneath.
 Image MakeTamberlynLogo(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
-    float size = FitPixelHeight(fonts.sansLight, "tamberlyn", 640.0f, 66.0f, 0.3f);
-    InkBox ink = fonts.sansLight.DrawCentred(text, "tamberlyn", size, kCx, kCy - 8.0f, 0.3f * size);
+    float size = FitPixelHeight(fonts.sansBold, "tamberlyn", 660.0f, 74.0f, 0.2f);
+    InkBox ink = fonts.sansBold.DrawCentred(text, "tamberlyn", size, kCx, kCy - 9.0f, 0.2f * size);
     Mask dots(kStripWidth, kStripHeight);
-    for (float x = ink.left; x <= ink.right; x += 16.0f)
-        FillDisc(dots, x, ink.bottom + 18.0f, 2.5f);
+    int count = static_cast<int>(ink.Width() / 30.0f);
+    float step = ink.Width() / std::max(1, count);
+    for (int i = 0; i <= count; ++i)
+        FillDisc(dots, ink.left + i * step, ink.bottom + 16.0f, 5.5f);
     Mask both = Union(text, dots);
-    img.Add(Blurred(both, 7.0f), {0.35f, 0.6f, 1.0f}, 1.8f);
-    img.PaintShaded(both, Horizontal(ink, {0.8f, 0.9f, 1.0f}, {0.6f, 0.8f, 1.0f}));
+    img.Add(Blurred(both, 11.0f), {0.45f, 0.4f, 1.0f}, 1.8f);
+    img.Add(Blurred(both, 3.0f), {0.6f, 0.65f, 1.0f}, 1.0f);
+    img.PaintShaded(both, Horizontal(ink, {0.85f, 0.92f, 1.0f}, {0.85f, 0.78f, 1.0f}));
     return img;
 }

@@ -27,10 +27,13 @@ Image MakeCaptionImage(const FontSet& fonts) {
 Image MakeGreetingsImage(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
-    float size = FitPixelHeight(fonts.sansLight, "greetings to", 700.0f, 80.0f, 0.05f);
-    fonts.sansLight.DrawCentred(text, "greetings to", size, kStripWidth / 2.0f, kStripHeight / 2.0f,
-                                0.05f * size);
-    img.Add(Blurred(text, 12.0f), {0.15f, 0.65f, 0.9f}, 1.5f);
-    img.Paint(text, {0.92f, 0.98f, 1.0f});
+    // Condensed bold lets the letters stand tall in the strip; at a third of
+    // their drawn size thin strokes would vanish into the particles.
+    float size = FitPixelHeight(fonts.condensedBold, "greetings to", 720.0f, 92.0f, 0.05f);
+    fonts.condensedBold.DrawCentred(text, "greetings to", size, kStripWidth / 2.0f,
+                                    kStripHeight / 2.0f, 0.05f * size);
+    img.Add(Blurred(text, 14.0f), {0.1f, 0.55f, 1.0f}, 1.7f);
+    img.Add(Blurred(text, 3.5f), {0.4f, 0.85f, 1.0f}, 1.1f);
+    img.Paint(text, {0.94f, 0.99f, 1.0f});
     return img;
 }
