@@ -89,7 +89,9 @@ class Production:
         line = self.lines.get(timeout=timeout)
         if line is None:
             self.lines.put(None)
-            raise EOFError("the production closed its output; seen: %r" % self.seen)
+            status = self.wait()
+            raise EOFError("the production ended with status %d; its output: %r; its errors: %s"
+                           % (status, self.seen, self.stderr.decode("utf-8", "replace")))
         self.seen.append(line)
         return line
 
