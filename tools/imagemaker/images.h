@@ -14,6 +14,7 @@ constexpr int kWideWidth = 1024, kWideHeight = 576;
 constexpr int kStripWidth = 896, kStripHeight = 128;
 constexpr int kLoadingSize = 256;
 constexpr int kSpriteSize = 64;
+constexpr int kIconSize = 256;
 
 Image MakeLoadingImage(const FontSet& fonts);
 Image MakeTitleImage(const FontSet& fonts);
@@ -21,6 +22,8 @@ Image MakeCaptionImage(const FontSet& fonts);
 Image MakeGreetingsImage(const FontSet& fonts);
 Image MakeCreditsImage(const FontSet& fonts);
 Image MakeSpriteImage();
+// The desktop entry's icon; not part of resource/.
+Image MakeIconImage(const FontSet& fonts);
 
 // The six group logos, in the order the greetings show them.
 Image MakeAmbreluneLogo(const FontSet& fonts);

@@ -1,6 +1,7 @@
 // zf_imagemaker: draws every image of the production into a folder.
 //
 //   zf_imagemaker OUTPUT_DIR [FONT_DIR]
+//   zf_imagemaker --icon FILE.png [FONT_DIR]   the desktop icon only
 //
 // The same fonts give byte-identical files on every run.
 #include <cstdio>
@@ -9,16 +10,34 @@
 #include "font_set.h"
 #include "images.h"
 
+namespace {
+
+int SaveIcon(const Image& image, const std::string& path) {
+    if (!SavePng(image, path)) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        return 1;
+    }
+    std::printf("wrote %s (%dx%d)\n", path.c_str(), image.width, image.height);
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [FONT_DIR]\n", argv[0]);
+    const bool icon = argc > 1 && std::string(argv[1]) == "--icon";
+    if (argc < 2 + icon) {
+        std::fprintf(stderr,
+                     "usage: %s OUTPUT_DIR [FONT_DIR]\n       %s --icon FILE.png [FONT_DIR]\n",
+                     argv[0], argv[0]);
         return 2;
     }
-    std::string out = argv[1];
-    std::string fontDir = argc > 2 ? argv[2] : "/usr/share/fonts/truetype/dejavu";
+    std::string out = argv[1 + icon];
+    std::string fontDir = argc > 2 + icon ? argv[2 + icon] : "/usr/share/fonts/truetype/dejavu";
     FontSet fonts;
     if (!LoadFontSet(fonts, fontDir))
         return 1;
+    if (icon)
+        return SaveIcon(MakeIconImage(fonts), out);
 
     struct Product {
         const char* file;
