@@ -17,11 +17,11 @@ find_library(SOIL_LIBRARY NAMES SOIL REQUIRED)
 find_path(SOIL_INCLUDE_DIR SOIL.h PATH_SUFFIXES SOIL REQUIRED)
 add_library(soil INTERFACE)
 target_link_libraries(soil INTERFACE ${SOIL_LIBRARY})
-target_include_directories(soil INTERFACE ${SOIL_INCLUDE_DIR})
+target_include_directories(soil SYSTEM INTERFACE ${SOIL_INCLUDE_DIR})
 
 find_path(STB_INCLUDE_DIR stb_image.h PATH_SUFFIXES stb REQUIRED)
 add_library(stb INTERFACE)
-target_include_directories(stb INTERFACE ${STB_INCLUDE_DIR})
+target_include_directories(stb SYSTEM INTERFACE ${STB_INCLUDE_DIR})
 
 # The legacy GL interface (fixed function, immediate mode) with GLEW's entry points.
 add_library(gl_legacy INTERFACE)
