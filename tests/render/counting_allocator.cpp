@@ -77,13 +77,17 @@ void CountNew(const void* caller) {
         ++(FromDriver(caller) ? counts.driverMallocCalls : counts.mallocCalls);
 }
 
-void* Allocate(std::size_t size) {
+void* AllocateOrNull(std::size_t size) {
     // Straight to the heap, so a new is not counted a second time as a malloc.
 #if ZF_SANITIZED
-    void* p = std::malloc(size ? size : 1);
+    return std::malloc(size ? size : 1);
 #else
-    void* p = __libc_malloc(size ? size : 1);
+    return __libc_malloc(size ? size : 1);
 #endif
+}
+
+void* Allocate(std::size_t size) {
+    void* p = AllocateOrNull(size);
     if (!p)
         throw std::bad_alloc();
     return p;
@@ -113,6 +117,18 @@ void* operator new(std::size_t size) {
 void* operator new[](std::size_t size) {
     CountNew(__builtin_return_address(0));
     return Allocate(size);
+}
+
+// The nothrow forms too: a library that allocates with them (the driver's
+// compiler does) free with the plain delete below.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    CountNew(__builtin_return_address(0));
+    return AllocateOrNull(size);
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    CountNew(__builtin_return_address(0));
+    return AllocateOrNull(size);
 }
 
 void operator delete(void* p) noexcept { std::free(p); }

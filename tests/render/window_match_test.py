@@ -11,7 +11,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e"))
-from production import Production  # noqa: E402
+from production import Production, quiet_environment  # noqa: E402
 
 RENDER = os.environ.get("ZENTRAFEL_RENDER", "build/render/tools/render/zentrafel-render")
 WIDTH, HEIGHT = 640, 480
@@ -39,7 +39,8 @@ def grab_window():
 
 def still(seconds, folder):
     subprocess.run([RENDER, "--at", repr(seconds), "--size", "%dx%d" % (WIDTH, HEIGHT),
-                    "--out", folder], check=True, stdout=subprocess.DEVNULL, timeout=60)
+                    "--out", folder], check=True, stdout=subprocess.DEVNULL, timeout=60,
+                   env=quiet_environment())
     return rgb_of_png(os.path.join(folder, "%07.3f.png" % seconds))
 
 

@@ -1,0 +1,70 @@
+"""`cmake --install` of the build into a fresh prefix: the two programs, the
+data they read, and a desktop entry whose icon and command are where a
+desktop menu looks for them."""
+
+import filecmp
+import os
+import shutil
+import struct
+import subprocess
+import tempfile
+import unittest
+
+BUILD = os.environ.get("ZENTRAFEL_BUILD_DIR", "build/release")
+
+
+def desktop_entry(path):
+    with open(path) as entry:
+        return dict(line.rstrip("\n").split("=", 1) for line in entry if "=" in line)
+
+
+class Install(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.prefix = tempfile.mkdtemp(prefix="zentrafel-install-")
+        subprocess.run(["cmake", "--install", BUILD, "--prefix", cls.prefix], check=True,
+                       stdout=subprocess.DEVNULL, timeout=120)
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.prefix, ignore_errors=True)
+
+    def installed(self, *parts):
+        return os.path.join(self.prefix, *parts)
+
+    def test_both_programs_run_from_the_prefix(self):
+        for program in ("zentrafel", "zentrafel-render"):
+            with self.subTest(program):
+                result = subprocess.run([self.installed("bin", program), "--help"],
+                                        capture_output=True, text=True, timeout=30,
+                                        cwd=tempfile.gettempdir())
+                self.assertEqual(result.returncode, 0, result.stderr)
+                self.assertIn("usage:", result.stdout)
+
+    def test_the_data_folder_holds_every_resource_unchanged(self):
+        data = self.installed("share", "zentrafel", "resource")
+        names = sorted(os.listdir("resource"))
+        self.assertEqual(sorted(os.listdir(data)), names)
+        _, mismatch, errors = filecmp.cmpfiles("resource", data, names, shallow=False)
+        self.assertEqual(mismatch + errors, [])
+
+    def test_the_desktop_entry_is_valid_and_names_what_was_installed(self):
+        path = self.installed("share", "applications", "zentrafel.desktop")
+        check = subprocess.run(["desktop-file-validate", path], capture_output=True, text=True)
+        self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
+        self.assertEqual(check.stdout, "", "no warnings either")
+        entry = desktop_entry(path)
+        self.assertEqual(entry["Type"], "Application")
+        self.assertTrue(os.access(self.installed("bin", entry["Exec"].split()[0]), os.X_OK))
+        icon = self.installed("share", "icons", "hicolor", "256x256", "apps",
+                              entry["Icon"] + ".png")
+        with open(icon, "rb") as image:
+            head = image.read(26)
+        self.assertEqual(head[:8], b"\x89PNG\r\n\x1a\n")
+        width, height, depth, colour = struct.unpack(">IIBB", head[16:26])
+        # 8-bit RGBA: the rounded corners are see-through.
+        self.assertEqual((width, height, depth, colour), (256, 256, 8, 6))
+
+
+if __name__ == "__main__":
+    unittest.main()
