@@ -1,5 +1,6 @@
 // The command line of the production: the start-up question can be answered
-// in advance, and the usual --help and --version are offered.
+// in advance, the sound can be left off, the music can loop, and the usual
+// --help and --version are offered.
 #pragma once
 
 #include <cstdio>
@@ -16,6 +17,8 @@ enum class LaunchMode {
 struct CommandLine {
     LaunchMode mode;
     const char* badArgument; // the first unknown argument when mode is Invalid
+    bool mute;               // --mute: the "no sound" device, whatever the machine has
+    bool loop;               // --loop: the music starts again at its end
 };
 
 // Later answers override earlier ones; --help and --version win over answers,

@@ -1,13 +1,26 @@
 #include "app/frame_loop.h"
 
 #include "app/globals.h"
+#include "app/keys.h"
 #include "app/timeline.h"
 
 #include <GLFW/glfw3.h>
 
 #include <thread>
 
-void RunFrameLoop(GLFWwindow* window) {
+namespace {
+
+// Back to the first frame, as at start-up. A pause stays a pause: the music
+// waits at the beginning for Space.
+void StartAgain() {
+    music.SetPosition(0.0);
+    if (playing)
+        music.Play();
+}
+
+} // namespace
+
+void RunFrameLoop(GLFWwindow* window, bool loop) {
     // The time of the frame drawn last: a position at or past the end is still
     // drawn, and the loop ends at the next test.
     double t = 0.0;
@@ -17,6 +30,10 @@ void RunFrameLoop(GLFWwindow* window) {
         glfwSwapBuffers(window);
         // The playback keys run here, between two frames.
         glfwPollEvents();
+        if (loop && t >= music.length) {
+            StartAgain();
+            t = 0.0;
+        }
         std::this_thread::yield();
     }
 }

@@ -1,7 +1,9 @@
 // The frame loop: one frame per pass, drawn from the music position, until
-// the music has played to its end or a close is requested.
+// the music has played to its end or a close is requested. With `loop` the
+// end of the music starts it again from the beginning instead, so only a
+// close request ends the loop.
 #pragma once
 
 struct GLFWwindow;
 
-void RunFrameLoop(GLFWwindow* window);
+void RunFrameLoop(GLFWwindow* window, bool loop = false);

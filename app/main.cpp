@@ -8,6 +8,8 @@
 #include "app/globals.h"
 #include "app/startup.h"
 #include "app/window.h"
+#include "platform/audio_options.h"
+#include "platform/data_dir.h"
 #include "platform/dialog.h"
 
 #include <GL/glew.h>
@@ -36,7 +38,11 @@ void ShowLoadingScreen(const WindowSize& size) {
     glfwSwapBuffers(window);
 }
 
-int Play(bool fullscreen) {
+int Play(bool fullscreen, const CommandLine& commandLine) {
+    AudioForceNoSound(commandLine.mute);
+    // Started from a desktop menu or any other folder, the installed data is
+    // found; where there is none, the first loading step says what is missing.
+    ChangeToDataDirectory();
     const WindowSize size = OpenWindow(fullscreen);
     if (size.width == 0)
         return kStartupFailed;
@@ -52,7 +58,7 @@ int Play(bool fullscreen) {
     if (!LoadProduction(viewport))
         return kStartupFailed;
     music.Play();
-    RunFrameLoop(window);
+    RunFrameLoop(window, commandLine.loop);
     CloseWindow();
     return 0;
 }
@@ -81,6 +87,6 @@ int main(int argc, char** argv) {
         PrintUsage(stderr, argv[0]);
         return kUsageError;
     default:
-        return Play(AnswerOf(commandLine.mode));
+        return Play(AnswerOf(commandLine.mode), commandLine);
     }
 }

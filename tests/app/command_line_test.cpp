@@ -41,3 +41,22 @@ TEST(CommandLine, AnUnknownArgumentMakesTheLineInvalidAndIsNamed) {
         EXPECT_STREQ(line.badArgument, bad);
     }
 }
+
+TEST(CommandLine, MuteAndLoopCombineWithAnyAnswerInAnyOrder) {
+    const CommandLine plain = Parse({"--windowed"});
+    EXPECT_FALSE(plain.mute);
+    EXPECT_FALSE(plain.loop);
+
+    const CommandLine both = Parse({"--loop", "--fullscreen", "--mute"});
+    EXPECT_EQ(both.mode, LaunchMode::Fullscreen);
+    EXPECT_TRUE(both.mute);
+    EXPECT_TRUE(both.loop);
+
+    const CommandLine asking = Parse({"--mute"});
+    EXPECT_EQ(asking.mode, LaunchMode::Ask);
+    EXPECT_TRUE(asking.mute);
+    EXPECT_FALSE(asking.loop);
+
+    EXPECT_EQ(Parse({"--loop", "--help"}).mode, LaunchMode::Help);
+    EXPECT_EQ(Parse({"--mute", "--loop=1"}).mode, LaunchMode::Invalid);
+}

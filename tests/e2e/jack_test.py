@@ -30,6 +30,19 @@ class JackOutput(unittest.TestCase):
                 production.keys("Escape")
                 self.assertEqual(production.wait(), 0)
 
+    def test_mute_leaves_the_server_alone_and_keeps_the_clock(self):
+        with JackServer() as jack:
+            env = quiet_environment(JACK_DEFAULT_SERVER=jack.name)
+            with Production(("--windowed", "--mute"), env=env) as production:
+                self.assertEqual(production.read_startup(), STARTUP_LINES)
+                first = production.pause()
+                self.assertEqual([p for p in jack.ports() if not p.startswith("system:")], [])
+                production.keys("space")
+                time.sleep(1.0)
+                self.assertGreater(production.pause(), first + 0.5)
+                production.keys("Escape")
+                self.assertEqual(production.wait(), 0)
+
 
 if __name__ == "__main__":
     unittest.main()

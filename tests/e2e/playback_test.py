@@ -6,7 +6,7 @@ import signal
 import time
 import unittest
 
-from production import STARTUP_LINES, Production, xdotool
+from production import STARTUP_LINES, Production, ResourceCopy, xdotool
 
 # Key presses reach the program at the next poll, one frame later at most;
 # a loaded machine may take a few tenths of a second per frame.
@@ -91,6 +91,27 @@ class EscapeWhileLoading(unittest.TestCase):
             rest = production.rest_of_output()
             self.assertEqual(production.seen, STARTUP_LINES[:len(production.seen)])
             self.assertEqual(len(production.seen), len(STARTUP_LINES), rest)
+
+
+class Loop(unittest.TestCase):
+    def test_the_music_starts_again_at_its_end_until_escape(self):
+        length = 1.5
+        with ResourceCopy() as copy:
+            copy.short_music(length)
+            args = ("--windowed", "--mute", "--loop")
+            with Production(args, cwd=copy.folder) as production:
+                self.assertEqual(production.read_startup(), STARTUP_LINES)
+                # Well past the end, twice over: a run without --loop is over.
+                time.sleep(2 * length + 0.5)
+                self.assertTrue(production.running())
+                paused_at = production.pause()
+                self.assertGreaterEqual(paused_at, 0.0)
+                self.assertLess(paused_at, length)
+                # A seek past the end while paused starts again, still paused.
+                production.keys("Right")
+                self.assertLess(production.peek(), FRAME_SLACK)
+                production.keys("Escape")
+                self.assertEqual(production.wait(), 0)
 
 
 if __name__ == "__main__":

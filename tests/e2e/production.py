@@ -60,13 +60,13 @@ def music_length(path):
 class Production:
     """One run of the production; stdout lines arrive on a queue as printed."""
 
-    def __init__(self, args=("--windowed",), cwd=None, env=None):
+    def __init__(self, args=("--windowed",), cwd=None, env=None, binary=BINARY):
         self.lines = queue.Queue()
         self.seen = []
         self.stderr = b""
         self.started = time.monotonic()
         self.process = subprocess.Popen(
-            [os.path.abspath(BINARY), *args], cwd=cwd,
+            [os.path.abspath(binary), *args], cwd=cwd,
             env=env if env is not None else quiet_environment(),
             stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         self._reader = threading.Thread(target=self._read_stdout, daemon=True)

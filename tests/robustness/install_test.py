@@ -7,10 +7,21 @@ import os
 import shutil
 import struct
 import subprocess
+import sys
 import tempfile
 import unittest
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from production import STARTUP_LINES, Production, quiet_environment  # noqa: E402
+
 BUILD = os.environ.get("ZENTRAFEL_BUILD_DIR", "build/release")
+
+
+def install_into_fresh_prefix():
+    prefix = tempfile.mkdtemp(prefix="zentrafel-install-")
+    subprocess.run(["cmake", "--install", BUILD, "--prefix", prefix], check=True,
+                   stdout=subprocess.DEVNULL, timeout=120)
+    return prefix
 
 
 def desktop_entry(path):
@@ -21,9 +32,7 @@ def desktop_entry(path):
 class Install(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.prefix = tempfile.mkdtemp(prefix="zentrafel-install-")
-        subprocess.run(["cmake", "--install", BUILD, "--prefix", cls.prefix], check=True,
-                       stdout=subprocess.DEVNULL, timeout=120)
+        cls.prefix = install_into_fresh_prefix()
 
     @classmethod
     def tearDownClass(cls):
@@ -40,6 +49,18 @@ class Install(unittest.TestCase):
                                         cwd=tempfile.gettempdir())
                 self.assertEqual(result.returncode, 0, result.stderr)
                 self.assertIn("usage:", result.stdout)
+
+    def test_the_renderer_reads_the_installed_data_and_writes_where_it_was_started(self):
+        elsewhere = tempfile.mkdtemp(prefix="zentrafel-home-")
+        try:
+            result = subprocess.run(
+                [self.installed("bin", "zentrafel-render"), "--at", "20", "--size", "64x36",
+                 "--out", "stills"], capture_output=True, text=True, timeout=60, cwd=elsewhere,
+                env=quiet_environment())
+            self.assertEqual(result.returncode, 0, result.stderr)
+            self.assertEqual(os.listdir(os.path.join(elsewhere, "stills")), ["020.000.png"])
+        finally:
+            shutil.rmtree(elsewhere, ignore_errors=True)
 
     def test_the_data_folder_holds_every_resource_unchanged(self):
         data = self.installed("share", "zentrafel", "resource")
@@ -64,6 +85,25 @@ class Install(unittest.TestCase):
         width, height, depth, colour = struct.unpack(">IIBB", head[16:26])
         # 8-bit RGBA: the rounded corners are see-through.
         self.assertEqual((width, height, depth, colour), (256, 256, 8, 6))
+
+
+class StartedFromTheMenu(unittest.TestCase):
+    """As a desktop menu starts it: the installed program in a folder without
+    resource/, which plays the installed data."""
+
+    def test_plays_the_installed_data_from_any_folder(self):
+        prefix = install_into_fresh_prefix()
+        elsewhere = tempfile.mkdtemp(prefix="zentrafel-home-")
+        try:
+            with Production(("--windowed", "--mute"), cwd=elsewhere,
+                            binary=os.path.join(prefix, "bin", "zentrafel")) as production:
+                self.assertEqual(production.read_startup(), STARTUP_LINES)
+                self.assertGreaterEqual(production.pause(), 0.0)
+                production.keys("Escape")
+                self.assertEqual(production.wait(), 0)
+        finally:
+            shutil.rmtree(prefix, ignore_errors=True)
+            shutil.rmtree(elsewhere, ignore_errors=True)
 
 
 if __name__ == "__main__":

@@ -5,8 +5,11 @@
 #include "tools/render/render_options.h"
 #include "tools/render/video_pipe.h"
 
+#include "platform/data_dir.h"
+
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -19,6 +22,16 @@ constexpr int kStartupFailed = -1;
 int BadArguments(const std::string& reason) {
     std::fprintf(stderr, "zentrafel-render: %s\n\n%s", reason.c_str(), RenderUsage());
     return kBadArguments;
+}
+
+// Output paths are the user's, relative to the folder the tool was started
+// in, whichever folder the data is then read from.
+void FindData(RenderOptions& options) {
+    std::error_code ignored;
+    options.outDir = std::filesystem::absolute(options.outDir, ignored).string();
+    if (!options.videoPath.empty())
+        options.videoPath = std::filesystem::absolute(options.videoPath, ignored).string();
+    ChangeToDataDirectory();
 }
 
 int RunMode(const RenderOptions& options, OfflineProduction& production,
@@ -56,6 +69,7 @@ int main(int argc, char** argv) {
         return kCannotWrite;
     }
 
+    FindData(options);
     OfflineProduction production;
     if (!production.Start(options.width, options.height))
         return kStartupFailed;

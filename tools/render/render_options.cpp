@@ -211,7 +211,7 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
 const char* RenderUsage() {
     return "usage: zentrafel-render MODE [--size WxH]\n"
            "Renders the production offline, frame-exact, without a window or a sound card.\n"
-           "Run it where ./resource/ is, as the production.\n"
+           "It reads ./resource/, or the installed copy when started elsewhere.\n"
            "\n"
            "modes:\n"
            "  --at T1,T2,...          one PNG per music time, named by the time\n"
