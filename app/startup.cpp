@@ -2,11 +2,14 @@
 
 #include "app/globals.h"
 #include "app/timeline.h"
+#include "platform/audio_options.h"
 #include "scenes/scene_data.h"
 
 #include <GL/glew.h>
 
 namespace {
+
+const char* const kMusicFile = "./resource/noise.ogg";
 
 // The greeting heading and the six group logos, in the order of
 // `greetingTextures`.
@@ -78,8 +81,11 @@ void DrawLoadingScreen(float aspect) {
     loadingTexture.Unbind();
 }
 
-// The audio library is started last, once every image and program is ready.
+// The audio library is started last, once every image and program is ready;
+// the music file is decoded meanwhile on a thread of its own, which touches no
+// sound device, so the music is ready as soon as the library is.
 bool LoadProduction(const Viewport& viewport) {
+    AudioPrefetchFile(kMusicFile);
     LoadImages();
     BuildTracks();
     if (!LoadParticles())
@@ -87,5 +93,5 @@ bool LoadProduction(const Viewport& viewport) {
     creditsTexture.Load("./resource/credits.png");
     LoadLineField();
     return renderTarget.Create(viewport.width, viewport.height) && LoadPrograms() &&
-           music.Load("./resource/noise.ogg");
+           music.Load(kMusicFile);
 }

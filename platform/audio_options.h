@@ -9,3 +9,8 @@
 // must not depend on a sound card) and a muted run. Off by default; a device
 // already initialised stays so.
 void AudioForceNoSound(bool on);
+
+// Starts decoding the file at `path` on a thread of its own, so that a later
+// BASS_StreamCreateFile(FALSE, path, 0, 0, ...) finds it decoded; the stream
+// is the same as without it. Touches no sound device.
+void AudioPrefetchFile(const char* path);

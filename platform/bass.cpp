@@ -6,6 +6,7 @@
 #include "platform/audio_options.h"
 #include "platform/bass_decode.h"
 #include "platform/bass_output.h"
+#include "platform/bass_prefetch.h"
 #include "platform/bass_spectrum.h"
 #include "platform/bass_stream.h"
 
@@ -81,15 +82,24 @@ int LoadPcm(BOOL mem, const void* file, QWORD offset, QWORD length, PcmBuffer& p
             return BASS_ERROR_ILLPARAM;
         return DecodeOggVorbis(static_cast<const uint8_t*>(file) + offset, size_t(length), pcm);
     }
+    const char* path = static_cast<const char*>(file);
     std::vector<uint8_t> bytes;
-    int code = ReadFileBytes(static_cast<const char*>(file), offset, length, bytes);
-    return code != BASS_OK ? code : DecodeOggVorbis(bytes.data(), bytes.size(), pcm);
+    int code = ReadFileBytes(path, offset, length, bytes);
+    if (code != BASS_OK)
+        return code;
+    if (offset == 0 && length == 0 && TakePrefetch(path, bytes, pcm, code))
+        return code;
+    return DecodeOggVorbis(bytes.data(), bytes.size(), pcm);
 }
 
 } // namespace
 
 void AudioForceNoSound(bool on) {
     forceNoSound = on;
+}
+
+void AudioPrefetchFile(const char* path) {
+    StartPrefetch(path);
 }
 
 extern "C" {
