@@ -2,6 +2,8 @@
 
 #include <GL/glew.h>
 
+#include <cstdio>
+
 namespace {
 
 // EXT_framebuffer_blit is here for its GL_DRAW_FRAMEBUFFER target, which every
@@ -23,4 +25,13 @@ const char* FirstMissingGlRequirement(GlFeatureQuery hasFeature) {
             return name;
     }
     return nullptr;
+}
+
+bool HasGlRequirements() {
+    const char* missing = FirstMissingGlRequirement();
+    if (!missing)
+        return true;
+    std::fprintf(stderr, "zentrafel: the OpenGL driver lacks %s, which the production needs\n",
+                 missing);
+    return false;
 }

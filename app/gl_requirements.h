@@ -14,3 +14,7 @@ bool GlewHasFeature(const char* name);
 // The first requirement the context lacks, in a fixed order, or nullptr when
 // every one is there.
 const char* FirstMissingGlRequirement(GlFeatureQuery hasFeature = GlewHasFeature);
+
+// True when nothing is missing; otherwise prints a line naming the first
+// missing requirement on stderr and returns false.
+bool HasGlRequirements();

@@ -22,15 +22,6 @@ namespace {
 constexpr int kStartupFailed = -1;
 constexpr int kUsageError = 2;
 
-bool HasGlRequirements() {
-    const char* missing = FirstMissingGlRequirement();
-    if (!missing)
-        return true;
-    std::fprintf(stderr, "zentrafel: the OpenGL driver lacks %s, which the production needs\n",
-                 missing);
-    return false;
-}
-
 // The loading image is the only picture shown until the first frame: nothing
 // else is swapped and no events are polled while loading.
 void ShowLoadingScreen(const WindowSize& size) {

@@ -111,6 +111,10 @@ void DrawScreenQuad() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glColor3f(1, 1, 1);
+    DrawTexturedQuad();
+}
+
+void DrawTexturedQuad() {
     glBegin(GL_QUADS);
     glTexCoord2i(0, 0);
     glVertex2i(-1, -1);

@@ -26,3 +26,7 @@ public:
 // One textured quad over the whole viewport under identity matrices; leaves
 // depth test off, both matrices identity (modelview selected), colour white.
 void DrawScreenQuad();
+
+// One quad over the whole viewport (under the current matrices) with texture
+// coordinates (0, 0) to (1, 1); sets no state of its own.
+void DrawTexturedQuad();

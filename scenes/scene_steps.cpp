@@ -75,19 +75,6 @@ void DrawPostPass(float ox, float oy, int s, float cr, float cg, float cb, float
     renderTarget.UnbindTexture();
 }
 
-void DrawTexturedQuad() {
-    glBegin(GL_QUADS);
-    glTexCoord2i(0, 0);
-    glVertex2i(-1, -1);
-    glTexCoord2i(1, 0);
-    glVertex2i(1, -1);
-    glTexCoord2i(1, 1);
-    glVertex2i(1, 1);
-    glTexCoord2i(0, 1);
-    glVertex2i(-1, 1);
-    glEnd();
-}
-
 void DrawImageQuad(Texture& texture) {
     texture.Bind(GL_TEXTURE0);
     glEnable(GL_BLEND);

@@ -5,6 +5,7 @@
 // selected, both matrices identity) unless it says otherwise.
 #pragma once
 
+#include "gfx/render_target.h" // DrawTexturedQuad
 #include "gfx/texture.h"
 
 // Loads identity and the one lens of every 3-D pass (60 degrees, 16:9,
@@ -21,8 +22,5 @@ void DrawLineField(double angle);
 void DrawPostPass(float ox, float oy, int s, float cr, float cg, float cb, float ca);
 // Draws the texture over the whole viewport, alpha-blended.
 void DrawImageQuad(Texture& texture);
-// One quad over the whole viewport (under the current matrices) with texture
-// coordinates (0, 0) to (1, 1); sets no state of its own.
-void DrawTexturedQuad();
 // Multiplies every pixel of the viewport by 1 - alpha (alpha clamped to [0, 1]).
 void DrawFade(float alpha);

@@ -7,22 +7,6 @@
 
 #include <GL/glew.h>
 
-#include <cstdio>
-
-namespace {
-
-// The production's own check and words, so both fail alike on a poor driver.
-bool HasGlRequirements() {
-    const char* missing = FirstMissingGlRequirement();
-    if (!missing)
-        return true;
-    std::fprintf(stderr, "zentrafel: the OpenGL driver lacks %s, which the production needs\n",
-                 missing);
-    return false;
-}
-
-} // namespace
-
 bool OfflineProduction::Start(int width, int height) {
     if (!gl.Create(width, height) || !HasGlRequirements())
         return false;
