@@ -9,6 +9,7 @@
 
 #include "font_set.h"
 #include "images.h"
+#include "resample.h"
 
 namespace {
 
@@ -51,13 +52,15 @@ int main(int argc, char** argv) {
         {"sorrelgate.png", MakeSorrelgateLogo(fonts)}, {"tamberlyn.png", MakeTamberlynLogo(fonts)},
         {"credits.png", MakeCreditsImage(fonts)},      {"x.png", MakeSpriteImage()},
     };
+    // Drawn at their quads' proportions, stored at the loader's sides.
     for (const Product& p : products) {
         std::string path = out + "/" + p.file;
-        if (!SavePng(p.image, path)) {
+        const Image stored = ForTextureLoader(p.image);
+        if (!SavePng(stored, path)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }
-        std::printf("wrote %s (%dx%d)\n", path.c_str(), p.image.width, p.image.height);
+        std::printf("wrote %s (%dx%d)\n", path.c_str(), stored.width, stored.height);
     }
     return 0;
 }
