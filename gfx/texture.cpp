@@ -1,8 +1,13 @@
 #include "gfx/texture.h"
 
+#include "gfx/png_check.h"
+
 #include <SOIL.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 // Images are decoded here, not by the decoder bundled inside SOIL, which
 // aborts on some corrupt PNG files and reads past the end of others. Static
@@ -36,9 +41,20 @@ struct DecodedImage {
     int channels = 0;
 };
 
+std::vector<unsigned char> ReadFile(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(file),
+                                      std::istreambuf_iterator<char>());
+}
+
+// The chunks are checked before the decoder sees them (see png_check.h).
 DecodedImage Decode(const std::string& fileName) {
     DecodedImage image;
-    image.pixels = stbi_load(fileName.c_str(), &image.width, &image.height, &image.channels, 0);
+    const std::vector<unsigned char> bytes = ReadFile(fileName);
+    if (!PngChunksIntact(bytes.data(), bytes.size()))
+        return image;
+    image.pixels = stbi_load_from_memory(bytes.data(), int(bytes.size()), &image.width,
+                                         &image.height, &image.channels, 0);
     return image;
 }
 

@@ -66,13 +66,14 @@ TEST(DamagedImage, TheIntactImagesLoad) {
 
 } // namespace
 
-// Found by tools/fuzz/image_fuzz: a JPEG whose Huffman table counts more than
-// 256 codes made the image decoder write past the table. Images are decoded as
-// PNG only, so a JPEG, whole or corrupt, is refused without being parsed (the
-// sanitizer build stops at the first out-of-bounds write otherwise).
-TEST(DamagedImage, JpegFilesAreRefusedUnparsed) {
+// Files found by tools/fuzz/image_fuzz. A JPEG whose Huffman table counts
+// more than 256 codes made the image decoder write past the table: images are
+// decoded as PNG only, so a JPEG, whole or corrupt, is refused unparsed. A PNG
+// whose first IDAT chunk is empty made it copy to a null pointer. The
+// sanitizer build stops at either otherwise.
+TEST(DamagedImage, FuzzerFindingsAndOtherFormatsAreRefused) {
     EnsureContext();
-    for (const char* file : {"huffman-overflow.jpg", "valid.jpg"}) {
+    for (const char* file : {"huffman-overflow.jpg", "valid.jpg", "empty-idat.png"}) {
         Texture texture{};
         texture.Load(std::string("tests/robustness/images/") + file);
         EXPECT_EQ(texture.id, 0u) << file;
