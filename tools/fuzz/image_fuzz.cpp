@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     if (!context->Create(64, 64))
         std::abort();
     const char* tmp = std::getenv("TMPDIR");
-    scratchPath = std::string(tmp ? tmp : "/tmp") + "/zentrafel-image-fuzz-" +
-                  std::to_string(getpid());
+    scratchPath =
+        std::string(tmp ? tmp : "/tmp") + "/zentrafel-image-fuzz-" + std::to_string(getpid());
     std::atexit(RemoveScratch);
     return 0;
 }

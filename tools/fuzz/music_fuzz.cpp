@@ -22,7 +22,8 @@ namespace {
 // the end, and one beyond it (which the stream clamps to its length).
 void CheckSpectra(Stream& stream) {
     const int64_t length = stream.pcm.frames;
-    const int64_t positions[] = {0, kSpectrumFrames / 2, length / 3, length - 1, length, length + 7};
+    const int64_t positions[] = {0,      kSpectrumFrames / 2, length / 3, length - 1,
+                                 length, length + 7};
     float bins[kSpectrumBins];
     for (int64_t position : positions) {
         stream.MoveTo(position);
