@@ -34,6 +34,7 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     // Started from a desktop menu or any other folder, the installed data is
     // found; where there is none, the first loading step says what is missing.
     ChangeToDataDirectory();
+    StartDecodingMusic();
     const WindowSize size = OpenWindow(fullscreen);
     if (size.width == 0)
         return kStartupFailed;

@@ -81,11 +81,12 @@ void DrawLoadingScreen(float aspect) {
     loadingTexture.Unbind();
 }
 
-// The audio library is started last, once every image and program is ready;
-// the music file is decoded meanwhile on a thread of its own, which touches no
-// sound device, so the music is ready as soon as the library is.
-bool LoadProduction(const Viewport& viewport) {
+void StartDecodingMusic() {
     AudioPrefetchFile(kMusicFile);
+}
+
+// The audio library is started last, once every image and program is ready.
+bool LoadProduction(const Viewport& viewport) {
     LoadImages();
     BuildTracks();
     if (!LoadParticles())

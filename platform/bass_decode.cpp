@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -81,6 +82,58 @@ void DecodeBody(OggVorbis_File& vf, PcmBuffer& out) {
     out.samples.resize(size_t(out.frames) * size_t(out.channels));
 }
 
+bool Open(MemoryReader& reader, OggVorbis_File& vf) {
+    ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};
+    return ov_open_callbacks(&reader, &vf, nullptr, 0, callbacks) == 0;
+}
+
+// Frames [from, to) of a file already known to hold exactly `to` frames, or
+// false on any hole, error or early end on the way.
+bool DecodeRange(const uint8_t* data, size_t size, int64_t from, int64_t to, int channels,
+                 std::vector<int16_t>& out) {
+    MemoryReader reader{data, size, 0};
+    OggVorbis_File vf;
+    if (!Open(reader, vf))
+        return false;
+    const size_t wanted = size_t(to - from) * size_t(channels);
+    out.reserve(out.size() + wanted);
+    const size_t end = out.size() + wanted;
+    bool ok = from == 0 || ov_pcm_seek(&vf, from) == 0;
+    char chunk[8192];
+    int section = 0;
+    while (ok && out.size() < end) {
+        long got = ov_read(&vf, chunk, sizeof chunk, kBigEndian, 2, 1, &section);
+        ok = got > 0;
+        if (ok) {
+            const int16_t* values = reinterpret_cast<const int16_t*>(chunk);
+            out.insert(out.end(), values, values + std::min(size_t(got / 2), end - out.size()));
+        }
+    }
+    ov_clear(&vf);
+    return ok;
+}
+
+// Whether the file is one seekable stream whose headers' length is what it
+// holds: the length decodes to its last frame and nothing after it. Fills in
+// everything but the samples.
+bool PlainAndLong(const uint8_t* data, size_t size, PcmBuffer& out) {
+    MemoryReader reader{data, size, 0};
+    OggVorbis_File vf;
+    if (!Open(reader, vf))
+        return false;
+    const int64_t total = ov_pcm_total(&vf, -1);
+    out.frames = total;
+    out.channels = ov_info(&vf, -1)->channels;
+    out.rate = ov_info(&vf, -1)->rate;
+    const bool plain = ov_seekable(&vf) && ov_streams(&vf) == 1 && total > 10 * int64_t(out.rate);
+    char chunk[64];
+    int section = 0;
+    const bool endsThere = plain && ov_pcm_seek(&vf, total) == 0 &&
+                           ov_read(&vf, chunk, sizeof chunk, kBigEndian, 2, 1, &section) == 0;
+    ov_clear(&vf);
+    return endsThere;
+}
+
 } // namespace
 
 int ReadFileBytes(const char* path, uint64_t offset, uint64_t length, std::vector<uint8_t>& out) {
@@ -105,9 +158,8 @@ int ReadFileBytes(const char* path, uint64_t offset, uint64_t length, std::vecto
 
 int DecodeOggVorbis(const uint8_t* data, size_t size, PcmBuffer& out) {
     MemoryReader reader{data, size, 0};
-    ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};
     OggVorbis_File vf;
-    if (ov_open_callbacks(&reader, &vf, nullptr, 0, callbacks) != 0)
+    if (!Open(reader, vf))
         return BASS_ERROR_FILEFORM;
     vorbis_info* info = ov_info(&vf, -1);
     out.channels = info->channels;
@@ -117,4 +169,28 @@ int DecodeOggVorbis(const uint8_t* data, size_t size, PcmBuffer& out) {
     DecodeBody(vf, out);
     ov_clear(&vf);
     return 0;
+}
+
+int DecodeOggVorbisSideBySide(const uint8_t* data, size_t size, PcmBuffer& out) {
+    if (!PlainAndLong(data, size, out))
+        return DecodeOggVorbis(data, size, out);
+    const int64_t half = out.frames / 2;
+    std::vector<int16_t> secondHalf;
+    bool secondOk = false;
+    std::thread second([&] {
+        secondOk = DecodeRange(data, size, half, out.frames, out.channels, secondHalf);
+    });
+    out.samples.clear();
+    out.samples.reserve(size_t(out.frames) * size_t(out.channels));
+    const bool firstOk = DecodeRange(data, size, 0, half, out.channels, out.samples);
+    second.join();
+    if (!firstOk || !secondOk)
+        return DecodeOggVorbis(data, size, out);
+    out.samples.insert(out.samples.end(), secondHalf.begin(), secondHalf.end());
+    return 0;
+}
+
+bool DecodesSideBySide(const uint8_t* data, size_t size) {
+    PcmBuffer layout;
+    return PlainAndLong(data, size, layout);
 }

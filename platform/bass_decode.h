@@ -18,3 +18,13 @@ int ReadFileBytes(const char* path, uint64_t offset, uint64_t length, std::vecto
 // yields whatever decodes; decoding stops at a chained section whose rate or
 // channel count differs from the first.
 int DecodeOggVorbis(const uint8_t* data, size_t size, PcmBuffer& out);
+
+// The same samples as DecodeOggVorbis, decoded in two halves side by side on
+// two threads where the file allows it (one seekable stream, more than ten
+// seconds, exactly as long as its headers say): libvorbisfile seeks
+// sample-exactly, so the halves join into what one pass gives. Any other file,
+// or a hole or an error in either half, is decoded in one pass.
+int DecodeOggVorbisSideBySide(const uint8_t* data, size_t size, PcmBuffer& out);
+
+// Whether DecodeOggVorbisSideBySide would decode these bytes in two halves.
+bool DecodesSideBySide(const uint8_t* data, size_t size);

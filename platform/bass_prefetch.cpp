@@ -29,7 +29,7 @@ Prefetch prefetch;
 void Decode(Prefetch* job) {
     job->read = ReadFileBytes(job->path.c_str(), 0, 0, job->bytes) == 0;
     if (job->read)
-        job->code = DecodeOggVorbis(job->bytes.data(), job->bytes.size(), job->pcm);
+        job->code = DecodeOggVorbisSideBySide(job->bytes.data(), job->bytes.size(), job->pcm);
 }
 
 } // namespace

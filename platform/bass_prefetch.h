@@ -1,6 +1,7 @@
 // Decoding ahead. The music is the last thing start-up loads, and decoding a
 // few minutes of it takes a good part of a second; a prefetch decodes the
-// file on a thread of its own while the images and programs load. A stream
+// file on threads of its own (two halves side by side where the file allows)
+// while the window opens and the images and programs load. A stream
 // created later from the same file takes the finished decode instead of
 // decoding again, but only when the bytes it reads are exactly the bytes the
 // prefetch decoded, so the result is the same as without a prefetch. Called

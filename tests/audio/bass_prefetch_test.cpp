@@ -91,3 +91,39 @@ TEST(Prefetch, StreamsAreTheSameWithAndWithoutIt) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SideBySide, HalvesJoinIntoExactlyWhatOnePassGives) {
+    TempDir dir;
+    const std::string noisy = dir.Path("noisy.ogg");
+    WriteNoisyTone(noisy, 12 * 44100);
+    const std::string cut = dir.Path("cut.ogg");
+    std::vector<uint8_t> bytes = ReadBytes(noisy);
+    bytes.resize(bytes.size() * 2 / 3);
+    WriteBytes(cut, bytes);
+    const std::string shortTone = dir.Path("short.ogg");
+    WriteTone(shortTone, 44100, 2, 44100);
+
+    struct Case {
+        std::string path;
+        bool halves;
+    };
+    for (const Case& c : {Case{"resource/noise.ogg", true}, Case{noisy, true}, Case{cut, false},
+                          Case{shortTone, false}}) {
+        SCOPED_TRACE(c.path);
+        const std::vector<uint8_t> file = ReadBytes(c.path);
+        ASSERT_FALSE(file.empty());
+        EXPECT_EQ(DecodesSideBySide(file.data(), file.size()), c.halves);
+        PcmBuffer onePass;
+        PcmBuffer sideBySide;
+        ASSERT_EQ(DecodeOggVorbis(file.data(), file.size(), onePass), 0);
+        ASSERT_EQ(DecodeOggVorbisSideBySide(file.data(), file.size(), sideBySide), 0);
+        EXPECT_EQ(sideBySide.frames, onePass.frames);
+        EXPECT_EQ(sideBySide.rate, onePass.rate);
+        EXPECT_EQ(sideBySide.channels, onePass.channels);
+        EXPECT_TRUE(sideBySide.samples == onePass.samples);
+    }
+}
+
+} // namespace

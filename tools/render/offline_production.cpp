@@ -8,6 +8,7 @@
 #include <GL/glew.h>
 
 bool OfflineProduction::Start(int width, int height) {
+    StartDecodingMusic();
     if (!gl.Create(width, height) || !HasGlRequirements())
         return false;
     displayScale = static_cast<float>(width) / 800.0f;
