@@ -1,5 +1,6 @@
 #include "app/globals.h"
 #include "app/timeline.h"
+#include "scenes/scene_parts.h"
 #include "scenes/scene_steps.h"
 #include "scenes/scenes.h"
 
@@ -8,6 +9,27 @@
 namespace {
 
 constexpr int kGreetingCount = 7;
+
+// A plain copy of the picture, with the post program's output added on top
+// at a strength that follows the mid band.
+void DrawGlowPass(float midLevel) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    renderTarget.BindTexture(GL_TEXTURE0);
+    DrawScreenQuad();
+    rbProgram.Bind();
+    const float glow = 50.0f * midLevel;
+    rbProgram.SetUniform2f("o", 0.5f, 0.5f);
+    rbProgram.SetUniform1i("s", PostStrength(midLevel));
+    rbProgram.SetUniform4f("c", glow, glow, glow, glow);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    DrawScreenQuad();
+    glDisable(GL_BLEND);
+    rbProgram.Unbind();
+    renderTarget.UnbindTexture();
+}
+
+} // namespace
 
 // The cloud, watched from inside, turning about all three axes; drawn
 // additively without depth so that it glows where particles crowd.
@@ -29,25 +51,6 @@ void DrawCloud(float angle) {
     renderTarget.Unbind();
 }
 
-// A plain copy of the picture, with the post program's output added on top
-// at a strength that follows the mid band.
-void DrawGlowPass(float midLevel) {
-    glClear(GL_COLOR_BUFFER_BIT);
-    renderTarget.BindTexture(GL_TEXTURE0);
-    DrawScreenQuad();
-    rbProgram.Bind();
-    const float glow = 50.0f * midLevel;
-    rbProgram.SetUniform2f("o", 0.5f, 0.5f);
-    rbProgram.SetUniform1i("s", PostStrength(midLevel));
-    rbProgram.SetUniform4f("c", glow, glow, glow, glow);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
-    DrawScreenQuad();
-    glDisable(GL_BLEND);
-    rbProgram.Unbind();
-    renderTarget.UnbindTexture();
-}
-
 // The tracks never leave 0..6, but an index past either end (or a NaN) must
 // not read outside the seven textures.
 int GreetingIndex(double value) {
@@ -58,22 +61,6 @@ int GreetingIndex(double value) {
     return static_cast<int>(value);
 }
 
-// The greeting strip, 37.5 % of the picture wide and 9.375 % high, added
-// onto the window at the given grey level.
-void DrawGreeting(int index, float level) {
-    Texture& greeting = greetingTextures[index];
-    greeting.Bind(GL_TEXTURE0);
-    glScalef(0.375f, 0.09375f, 1.0f);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
-    glColor3f(level, level, level);
-    DrawTexturedQuad();
-    glDisable(GL_BLEND);
-    greeting.Unbind();
-}
-
-} // namespace
-
 void RenderGreetingsScene(double musicTime) {
     const double t = musicTime - kGreetingsStart;
     music.ReadSpectrum();
@@ -83,7 +70,9 @@ void RenderGreetingsScene(double musicTime) {
 
     // Each image is switched while its grey level is 0.
     const int index = GreetingIndex(greetingIndexTrack.Evaluate(t));
-    DrawGreeting(index, static_cast<float>(greetingBrightnessTrack.Evaluate(t)));
+    // The greeting strip, 37.5 % of the picture wide and 9.375 % high.
+    DrawAddedImage(greetingTextures[index], 0.375f, 0.09375f,
+                   static_cast<float>(greetingBrightnessTrack.Evaluate(t)));
     // The fade's identity load also drops the strip's scale.
     DrawFade(static_cast<float>(greetingsFadeTrack.Evaluate(t)));
 }

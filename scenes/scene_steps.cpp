@@ -84,6 +84,17 @@ void DrawImageQuad(Texture& texture) {
     texture.Unbind();
 }
 
+void DrawAddedImage(Texture& texture, float sx, float sy, float level) {
+    texture.Bind(GL_TEXTURE0);
+    glScalef(sx, sy, 1.0f);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    glColor3f(level, level, level);
+    DrawTexturedQuad();
+    glDisable(GL_BLEND);
+    texture.Unbind();
+}
+
 void DrawFade(float alpha) {
     // Clamped here rather than trusted to GL's colour clamping, which a
     // context may switch off; a NaN leaves the frame as it is.

@@ -22,5 +22,9 @@ void DrawLineField(double angle);
 void DrawPostPass(float ox, float oy, int s, float cr, float cg, float cb, float ca);
 // Draws the texture over the whole viewport, alpha-blended.
 void DrawImageQuad(Texture& texture);
+// Adds the texture onto the picture at the given grey level, over a quad
+// scaled to sx by sy of the viewport about its centre (the scale stays on the
+// modelview matrix).
+void DrawAddedImage(Texture& texture, float sx, float sy, float level);
 // Multiplies every pixel of the viewport by 1 - alpha (alpha clamped to [0, 1]).
 void DrawFade(float alpha);

@@ -1,5 +1,6 @@
 #include "app/globals.h"
 #include "app/timeline.h"
+#include "scenes/scene_parts.h"
 #include "scenes/scene_steps.h"
 #include "scenes/scenes.h"
 
@@ -12,7 +13,7 @@ constexpr int kGridSize = 128;
 
 // 128 × 128 strokes from black on the plane z = 0 to a travelling wave whose
 // height follows the mid band; the top colour gives the grid position.
-void DrawWaveGrid(float t, float midLevel) {
+void DrawStrokes(float t, float midLevel) {
     const float height = 100.0f * midLevel;
     glLineWidth(2.0f);
     glBegin(GL_LINES);
@@ -29,27 +30,11 @@ void DrawWaveGrid(float t, float midLevel) {
     glEnd();
 }
 
-// The caption strip: half the picture's width, an eighth of its height,
-// added onto the window at the given grey level.
-void DrawCaption(float level) {
-    captionTexture.Bind(GL_TEXTURE0);
-    glScalef(0.5f, 0.125f, 1.0f);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
-    glColor3f(level, level, level);
-    DrawTexturedQuad();
-    glDisable(GL_BLEND);
-    captionTexture.Unbind();
-}
-
 } // namespace
 
-void RenderWaveGridScene(double musicTime) {
-    const double t = musicTime - kGridStart;
-    music.ReadSpectrum();
-
-    // The grid, seen from a fixed point above one corner. The depth test and
-    // the matrices stay as they are: the post pass's screen quad resets them.
+// The grid, seen from a fixed point above one corner. The depth test and the
+// matrices stay as they are: the post pass's screen quad resets them.
+void DrawWaveGrid(float t, float midLevel) {
     renderTarget.Bind();
     glEnable(GL_DEPTH_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -57,9 +42,16 @@ void RenderWaveGridScene(double musicTime) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(100.0, 100.0, 100.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
+    DrawStrokes(t, midLevel);
+    renderTarget.Unbind();
+}
+
+void RenderWaveGridScene(double musicTime) {
+    const double t = musicTime - kGridStart;
+    music.ReadSpectrum();
+
     const float midLevel = MidLevel();
     DrawWaveGrid(static_cast<float>(t), midLevel);
-    renderTarget.Unbind();
 
     // The post program's point circles the picture once every 4π seconds.
     const double u = -0.5 * t;
@@ -67,7 +59,8 @@ void RenderWaveGridScene(double musicTime) {
     const float oy = static_cast<float>(0.5 + 0.5 * std::cos(u));
     DrawPostPass(ox, oy, PostStrength(midLevel), 1.0f, 1.0f, 1.0f, 1.0f);
 
-    DrawCaption(static_cast<float>(captionTrack.Evaluate(t)));
+    // The caption strip: half the picture's width, an eighth of its height.
+    DrawAddedImage(captionTexture, 0.5f, 0.125f, static_cast<float>(captionTrack.Evaluate(t)));
     // The fade's identity load also drops the caption's scale.
     DrawFade(static_cast<float>(gridFadeTrack.Evaluate(t)));
 }

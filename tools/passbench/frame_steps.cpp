@@ -2,10 +2,10 @@
 
 #include "app/globals.h"
 #include "app/timeline.h"
+#include "scenes/scene_parts.h"
 #include "scenes/scene_steps.h"
 #include "scenes/scenes.h"
 
-#include <GL/glu.h>
 #include <cmath>
 #include <iterator>
 
@@ -67,29 +67,7 @@ void TitleFade(double t) {
 // Scene 3: the wave grid, the post pass with its travelling point, the
 // caption, the fade.
 void WaveGrid(double t) {
-    renderTarget.Bind();
-    glEnable(GL_DEPTH_TEST);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    LoadPerspective();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(100.0, 100.0, 100.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
-    const float height = 100.0f * MidLevel();
-    glLineWidth(2.0f);
-    glBegin(GL_LINES);
-    for (int i = 0; i < 128; ++i) {
-        const float amplitude = std::sin(0.1f * static_cast<float>(i)) * height;
-        for (int j = 0; j < 128; ++j) {
-            const float z =
-                std::cos(0.1f * static_cast<float>(j) + static_cast<float>(t)) * amplitude;
-            glColor3ub(0, 0, 0);
-            glVertex3f(static_cast<float>(i), static_cast<float>(j), 0.0f);
-            glColor3ub(static_cast<GLubyte>(2 * i), static_cast<GLubyte>(2 * j), 0);
-            glVertex3f(static_cast<float>(i), static_cast<float>(j), z);
-        }
-    }
-    glEnd();
-    renderTarget.Unbind();
+    DrawWaveGrid(static_cast<float>(t), MidLevel());
 }
 
 void TravellingPostPass(double t) {
@@ -99,19 +77,8 @@ void TravellingPostPass(double t) {
                  1.0f, 1.0f);
 }
 
-void AddedStrip(Texture& texture, float sx, float sy, float level) {
-    texture.Bind(GL_TEXTURE0);
-    glScalef(sx, sy, 1.0f);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
-    glColor3f(level, level, level);
-    DrawTexturedQuad();
-    glDisable(GL_BLEND);
-    texture.Unbind();
-}
-
 void Caption(double t) {
-    AddedStrip(captionTexture, 0.5f, 0.125f, static_cast<float>(captionTrack.Evaluate(t)));
+    DrawAddedImage(captionTexture, 0.5f, 0.125f, static_cast<float>(captionTrack.Evaluate(t)));
 }
 
 void GridFade(double t) {
@@ -120,22 +87,7 @@ void GridFade(double t) {
 
 // Scene 4: the particle cloud, the glow pass, a greeting, the fade.
 void Cloud(double t) {
-    const float angle = static_cast<float>(t);
-    renderTarget.Bind();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    LoadPerspective();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(10.0, 10.0, 10.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
-    glRotatef(angle, 1.0f, 0.0f, 0.0f);
-    glRotatef(angle, 0.0f, 1.0f, 0.0f);
-    glRotatef(angle, 0.0f, 0.0f, 1.0f);
-    glDisable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
-    particleSystem.Draw();
-    glDisable(GL_BLEND);
-    renderTarget.Unbind();
+    DrawCloud(static_cast<float>(t));
 }
 
 void PlainCopy(double) {
@@ -159,9 +111,8 @@ void GlowAdded(double) {
 }
 
 void Greeting(double t) {
-    const double index = greetingIndexTrack.Evaluate(t);
-    const int i = index >= 0.0 ? (index >= 6.0 ? 6 : static_cast<int>(index)) : 0;
-    AddedStrip(greetingTextures[i], 0.375f, 0.09375f,
+    const int i = GreetingIndex(greetingIndexTrack.Evaluate(t));
+    DrawAddedImage(greetingTextures[i], 0.375f, 0.09375f,
                static_cast<float>(greetingBrightnessTrack.Evaluate(t)));
 }
 
@@ -174,7 +125,7 @@ void Credits(double) {
     glClear(GL_COLOR_BUFFER_BIT);
     LoadIdentityMatrices();
     glDisable(GL_DEPTH_TEST);
-    AddedStrip(creditsTexture, 1.0f, 1.0f, 1.0f);
+    DrawAddedImage(creditsTexture, 1.0f, 1.0f, 1.0f);
 }
 
 void CreditsFade(double t) {
