@@ -10,12 +10,15 @@ namespace {
 
 constexpr int kGreetingCount = 7;
 
-// A plain copy of the picture, with the post program's output added on top
-// at a strength that follows the mid band.
-void DrawGlowPass(float midLevel) {
+} // namespace
+
+void DrawPlainCopy() {
     glClear(GL_COLOR_BUFFER_BIT);
     renderTarget.BindTexture(GL_TEXTURE0);
     DrawScreenQuad();
+}
+
+void AddGlow(float midLevel) {
     rbProgram.Bind();
     const float glow = 50.0f * midLevel;
     rbProgram.SetUniform2f("o", 0.5f, 0.5f);
@@ -28,8 +31,6 @@ void DrawGlowPass(float midLevel) {
     rbProgram.Unbind();
     renderTarget.UnbindTexture();
 }
-
-} // namespace
 
 // The cloud, watched from inside, turning about all three axes; drawn
 // additively without depth so that it glows where particles crowd.
@@ -66,7 +67,10 @@ void RenderGreetingsScene(double musicTime) {
     music.ReadSpectrum();
 
     DrawCloud(static_cast<float>(t));
-    DrawGlowPass(MidLevel());
+    // A plain copy of the picture, with the post program's output added on
+    // top at a strength that follows the mid band.
+    DrawPlainCopy();
+    AddGlow(MidLevel());
 
     // Each image is switched while its grey level is 0.
     const int index = GreetingIndex(greetingIndexTrack.Evaluate(t));

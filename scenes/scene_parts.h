@@ -12,6 +12,12 @@ void DrawWaveGrid(float t, float midLevel);
 // the target.
 void DrawCloud(float angle);
 
+// Scene 4's post pass in its two steps: the render target copied onto the
+// cleared window as it is (its texture left bound), then the post program's
+// output added on top with "c" = 50 × the mid level (the texture unbound).
+void DrawPlainCopy();
+void AddGlow(float midLevel);
+
 // The greeting image for a value of the index track: its whole part, kept
 // within the seven images (also for a NaN).
 int GreetingIndex(double value);

@@ -91,23 +91,11 @@ void Cloud(double t) {
 }
 
 void PlainCopy(double) {
-    glClear(GL_COLOR_BUFFER_BIT);
-    renderTarget.BindTexture(GL_TEXTURE0);
-    DrawScreenQuad();
+    DrawPlainCopy();
 }
 
 void GlowAdded(double) {
-    const float mid = MidLevel();
-    rbProgram.Bind();
-    rbProgram.SetUniform2f("o", 0.5f, 0.5f);
-    rbProgram.SetUniform1i("s", PostStrength(mid));
-    rbProgram.SetUniform4f("c", 50.0f * mid, 50.0f * mid, 50.0f * mid, 50.0f * mid);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
-    DrawScreenQuad();
-    glDisable(GL_BLEND);
-    rbProgram.Unbind();
-    renderTarget.UnbindTexture();
+    AddGlow(MidLevel());
 }
 
 void Greeting(double t) {
