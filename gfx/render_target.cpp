@@ -65,7 +65,7 @@ bool RenderTarget::Create(GLint w, GLint h) {
 
     glBindTexture(GL_TEXTURE_2D, 0);
     glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
-    glBindFramebufferEXT(GL_DRAW_FRAMEBUFFER, 0);
+    glBindFramebufferEXT(GL_DRAW_FRAMEBUFFER, windowFramebuffer);
     return true;
 }
 
@@ -87,7 +87,7 @@ void RenderTarget::Bind() {
 
 void RenderTarget::Unbind() {
     glPopAttrib();
-    glBindFramebufferEXT(GL_DRAW_FRAMEBUFFER, 0);
+    glBindFramebufferEXT(GL_DRAW_FRAMEBUFFER, windowFramebuffer);
 }
 
 void RenderTarget::BindTexture(GLenum unit) {

@@ -14,6 +14,10 @@ public:
     GLenum textureUnit;
     GLint width;
     GLint height;
+    // What Unbind draws into again: 0, the window, unless a program that draws
+    // into a framebuffer object of its own instead (offline, larger than the
+    // screen, supersampled) sets it before Create.
+    GLuint windowFramebuffer;
 
     bool Create(GLint width, GLint height);
     bool CheckStatus();
