@@ -1,8 +1,11 @@
 #include "gfx/texture.h"
 
 #include "gfx/png_check.h"
+#include "gfx/texture_upload.h"
 
+#ifdef ZENTRAFEL_SOIL
 #include <SOIL.h>
+#endif
 
 #include <cstdio>
 #include <fstream>
@@ -59,17 +62,22 @@ DecodedImage Decode(const std::string& fileName) {
 }
 
 // SOIL scales to powers of two, flips the rows, premultiplies alpha, builds
-// the mipmap chain on the CPU and sets GL_CLAMP. Mip levels of 1-, 2- and
-// 3-channel images have rows that are not a multiple of 4 bytes long, which
-// GL's default unpack alignment would misread (and read past the end of), so
-// the rows are declared tightly packed for the upload.
+// the mipmap chain on the CPU and sets GL_CLAMP; where SOIL is not available
+// (Windows), the upload of texture_upload.h does the same to the byte. Mip
+// levels of 1-, 2- and 3-channel images have rows that are not a multiple of
+// 4 bytes long, which GL's default unpack alignment would misread (and read
+// past the end of), so the rows are declared tightly packed for the upload.
 GLuint Upload(const DecodedImage& image) {
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+#ifdef ZENTRAFEL_SOIL
     const GLuint id = SOIL_create_OGL_texture(image.pixels, image.width, image.height,
                                               image.channels, SOIL_CREATE_NEW_ID,
                                               SOIL_FLAG_DDS_LOAD_DIRECT | SOIL_FLAG_MIPMAPS |
                                                   SOIL_FLAG_MULTIPLY_ALPHA | SOIL_FLAG_INVERT_Y);
+#else
+    const GLuint id = UploadTexture(image.pixels, image.width, image.height, image.channels);
+#endif
     glPopClientAttrib();
     return id;
 }
