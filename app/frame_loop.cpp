@@ -3,10 +3,9 @@
 #include "app/globals.h"
 #include "app/keys.h"
 #include "app/timeline.h"
+#include "platform/yield.h"
 
 #include <GLFW/glfw3.h>
-
-#include <thread>
 
 namespace {
 
@@ -34,6 +33,6 @@ void RunFrameLoop(GLFWwindow* window, bool loop) {
             StartAgain();
             t = 0.0;
         }
-        std::this_thread::yield();
+        YieldTimeSlice();
     }
 }

@@ -41,11 +41,17 @@ int OutputCallback(const void*, void* output, unsigned long frames,
     return paContinue;
 }
 
-PaDeviceIndex DefaultDevice() {
-    PaHostApiIndex jack = Pa_HostApiTypeIdToHostApiIndex(paJACK);
-    const PaHostApiInfo* api = jack >= 0 ? Pa_GetHostApiInfo(jack) : nullptr;
-    if (api && api->defaultOutputDevice != paNoDevice)
-        return api->defaultOutputDevice;
+// The host APIs preferred to PortAudio's default one (ALSA on Linux, MME on
+// Windows), in order: a JACK server where one runs; on Windows WASAPI, then
+// DirectSound, whose clocks are finer than MME's. Hosts not built in are
+// skipped.
+PaDeviceIndex PreferredDevice() {
+    for (PaHostApiTypeId type : {paJACK, paWASAPI, paDirectSound}) {
+        PaHostApiIndex index = Pa_HostApiTypeIdToHostApiIndex(type);
+        const PaHostApiInfo* api = index >= 0 ? Pa_GetHostApiInfo(index) : nullptr;
+        if (api && api->defaultOutputDevice != paNoDevice)
+            return api->defaultOutputDevice;
+    }
     return Pa_GetDefaultOutputDevice();
 }
 
@@ -89,8 +95,12 @@ int OpenDefaultOutput(double rate) {
         return BASS_ERROR_DRIVER;
     // PortAudio's JACK host API installs its own handlers while it probes.
     SilenceAudioChatter();
-    PaDeviceIndex device = DefaultDevice();
+    PaDeviceIndex device = PreferredDevice();
     int code = device == paNoDevice ? BASS_ERROR_DEVICE : OpenStream(device, rate);
+    // A preferred host that will not open leaves the default one.
+    const PaDeviceIndex fallback = Pa_GetDefaultOutputDevice();
+    if (code == BASS_ERROR_DRIVER && fallback != paNoDevice && fallback != device)
+        code = OpenStream(fallback, rate);
     if (code != 0)
         Pa_Terminate();
     return code;

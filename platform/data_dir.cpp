@@ -28,15 +28,19 @@ bool MoveInto(const fs::path& folder) {
 std::vector<std::string> DataDirectoryCandidates(const std::string& executablePath) {
     if (executablePath.empty())
         return {};
-    const fs::path folder = fs::path(executablePath).parent_path();
-    return {(folder / ZENTRAFEL_DATA_FROM_BINDIR).lexically_normal().string(), folder.string()};
+    // UTF-8 both ways, so that a Windows folder name outside the ANSI code
+    // page survives.
+    const fs::path folder = fs::u8path(executablePath).parent_path();
+    return {(folder / ZENTRAFEL_DATA_FROM_BINDIR).lexically_normal().u8string(),
+            folder.u8string()};
 }
 
 bool ChangeToDataDirectory(const std::string& executablePath) {
     if (HoldsResources("."))
         return true;
     for (const std::string& candidate : DataDirectoryCandidates(executablePath)) {
-        if (HoldsResources(candidate) && MoveInto(candidate))
+        const fs::path folder = fs::u8path(candidate);
+        if (HoldsResources(folder) && MoveInto(folder))
             return true;
     }
     return false;
@@ -44,14 +48,4 @@ bool ChangeToDataDirectory(const std::string& executablePath) {
 
 bool ChangeToDataDirectory() {
     return ChangeToDataDirectory(RunningExecutablePath());
-}
-
-std::string RunningExecutablePath() {
-#ifdef __linux__
-    std::error_code failed;
-    const fs::path self = fs::read_symlink("/proc/self/exe", failed);
-    if (!failed)
-        return self.string();
-#endif
-    return {};
 }

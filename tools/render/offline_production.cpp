@@ -11,6 +11,9 @@ bool OfflineProduction::Start(int width, int height) {
     StartDecodingMusic();
     if (!gl.Create(width, height) || !HasGlRequirements())
         return false;
+    // Where the context's frame is a framebuffer object, the render target
+    // returns to it, never to the hidden window.
+    renderTarget.windowFramebuffer = gl.Framebuffer();
     displayScale = static_cast<float>(width) / 800.0f;
     viewport = ComputeViewport(width, height);
     glViewport(viewport.x, viewport.y, viewport.width, viewport.height);

@@ -15,6 +15,12 @@ constexpr unsigned char kFilterUp = 2;
 constexpr int kLevel = 1;
 // Signature, IHDR, the IDAT chunk's frame, IEND.
 constexpr size_t kOverhead = 8 + 25 + 12 + 12;
+// Windows translates line ends in files not opened as binary.
+#ifdef O_BINARY
+constexpr int kBinary = O_BINARY;
+#else
+constexpr int kBinary = 0;
+#endif
 
 } // namespace
 
@@ -102,7 +108,7 @@ bool PngEncoder::Encode(const unsigned char* rgb) {
 
 bool PngEncoder::WriteFile(const char* path) const {
     // Plain descriptors rather than stdio, whose FILE is allocated per open.
-    int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | kBinary, 0644);
     if (fd < 0)
         return false;
     size_t done = 0;

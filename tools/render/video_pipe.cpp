@@ -1,17 +1,6 @@
 #include "tools/render/video_pipe.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
-extern char** environ;
 
 namespace {
 
@@ -22,23 +11,6 @@ std::string Number(double value) {
 }
 
 } // namespace
-
-bool FindOnPath(const char* program) {
-    const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    size_t start = 0;
-    while (start <= dirs.size()) {
-        size_t colon = dirs.find(':', start);
-        std::string dir = dirs.substr(start, colon - start);
-        std::string candidate = (dir.empty() ? "." : dir) + "/" + program;
-        if (access(candidate.c_str(), X_OK) == 0)
-            return true;
-        if (colon == std::string::npos)
-            break;
-        start = colon + 1;
-    }
-    return false;
-}
 
 std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
     std::string size = std::to_string(s.width) + "x" + std::to_string(s.height);
@@ -58,74 +30,4 @@ std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
         "-c:a", "aac", "-b:a", "192k", "-af", "apad=whole_dur=" + seconds,
         "-t", seconds, "-movflags", "+faststart", s.path,
     };
-}
-
-VideoPipe::~VideoPipe() {
-    if (fd >= 0 || child > 0)
-        Close();
-}
-
-bool VideoPipe::Open(const VideoSettings& settings) {
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC) != 0) {
-        std::fprintf(stderr, "zentrafel-render: no pipe to ffmpeg: %s\n", std::strerror(errno));
-        return false;
-    }
-    // A write after ffmpeg has quit must fail with EPIPE, not end us silently.
-    std::signal(SIGPIPE, SIG_IGN);
-
-    std::vector<std::string> arguments = FfmpegArguments(settings);
-    std::vector<char*> argv;
-    for (std::string& a : arguments)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, ends[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
-    int failed = posix_spawnp(&child, "ffmpeg", &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(ends[0]);
-    if (failed) {
-        std::fprintf(stderr, "zentrafel-render: cannot start ffmpeg: %s\n", std::strerror(failed));
-        close(ends[1]);
-        child = -1;
-        return false;
-    }
-    fd = ends[1];
-    return true;
-}
-
-bool VideoPipe::Write(const unsigned char* frame, size_t bytes) {
-    while (bytes > 0) {
-        ssize_t n = write(fd, frame, bytes);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        frame += n;
-        bytes -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
-bool VideoPipe::Close() {
-    if (fd >= 0)
-        close(fd);
-    fd = -1;
-    if (child <= 0)
-        return false;
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    child = -1;
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        return true;
-    if (WIFEXITED(status))
-        std::fprintf(stderr, "zentrafel-render: ffmpeg failed with status %d\n",
-                     WEXITSTATUS(status));
-    else
-        std::fprintf(stderr, "zentrafel-render: ffmpeg was ended by a signal\n");
-    return false;
 }

@@ -1,11 +1,15 @@
 // VideoPipe: an ffmpeg process that takes raw RGB frames on its standard
 // input, encodes them as H.264 (yuv420p) and muxes in the music of the same
 // stretch, so picture and sound start together and last equally long.
-// Frames are written with plain write(2) on a pipe: nothing is allocated per
+// Frames are written straight into the pipe: nothing is allocated per
 // frame. ffmpeg's own output goes to our stderr, never to our stdout.
+// One implementation of the process and the pipe per OS
+// (video_pipe_posix.cpp, video_pipe_win32.cpp).
 #pragma once
 
+#ifndef _WIN32
 #include <sys/types.h>
+#endif
 
 #include <cstddef>
 #include <string>
@@ -42,6 +46,11 @@ public:
     bool Close();
 
 private:
+#ifdef _WIN32
+    void* pipe = nullptr;    // HANDLE of the pipe's writing end
+    void* process = nullptr; // HANDLE of the ffmpeg process
+#else
     int fd = -1;
     pid_t child = -1;
+#endif
 };

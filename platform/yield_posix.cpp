@@ -1,0 +1,5 @@
+#include "platform/yield.h"
+
+#include <sched.h>
+
+void YieldTimeSlice() { sched_yield(); }
