@@ -4,7 +4,7 @@
 // with the same sizes, formats and parameters.
 #include "gfx/texture_upload.h"
 
-#include "tests/gfx/gl_test.h"
+#include "tests/support/gl_fixture.h"
 
 #include <SOIL.h>
 #include <stb_image.h>
