@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 
 // The executable's file name from the module path, without ".exe". Read once:
@@ -15,7 +16,7 @@ const char* ProgramName() {
         for (DWORD i = 0; i < length; ++i)
             if (path[i] == '\\' || path[i] == '/')
                 base = path + i + 1;
-        std::strncpy(name, length ? base : "zentrafel", MAX_PATH - 1);
+        std::snprintf(name, sizeof name, "%s", length ? base : "zentrafel");
         if (char* dot = std::strrchr(name, '.'))
             *dot = '\0';
     }

@@ -10,6 +10,7 @@
 
 namespace {
 
+GLuint testFramebuffer = 0;
 
 // One directory per process, removed when the process ends.
 struct ScratchDirectory {
@@ -35,11 +36,20 @@ bool TestGlReady(int width, int height) {
     static const bool ready = [&] {
         // Mesa serves a shader it has compiled before from its disk cache
         // and then gives no info log: the tests must see every log.
+#ifdef _WIN32
+        _putenv_s("MESA_SHADER_CACHE_DISABLE", "true");
+#else
         setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
-        return (new HeadlessGl)->Create(width, height);
+#endif
+        HeadlessGl* gl = new HeadlessGl;
+        const bool created = gl->Create(width, height);
+        testFramebuffer = gl->Framebuffer();
+        return created;
     }();
     return ready;
 }
+
+GLuint TestFramebuffer() { return testFramebuffer; }
 
 void GlTest::SetUpTestSuite() {
     if (!TestGlReady(kWindowWidth, kWindowHeight))
@@ -47,7 +57,7 @@ void GlTest::SetUpTestSuite() {
 }
 
 void GlTest::SetUp() {
-    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
+    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, testFramebuffer);
     glViewport(0, 0, kWindowWidth, kWindowHeight);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
