@@ -198,7 +198,7 @@ void GetShaderInfoLogFake(GLuint, GLsizei size, GLsizei*, GLchar* log) {
 }
 
 TEST_F(ShaderTest, ALogHoldingOnlyItsNulIsNotPrinted) {
-    const std::string vs = ScratchFile("nul.ves", kVertex);
+    const std::string vs = ScratchFile("only_nul.ves", kVertex);
     realGetShaderiv = __glewGetShaderiv;
     GlStandIn<PFNGLGETSHADERIVPROC> length(__glewGetShaderiv, GetShaderivFakeLength);
     GlStandIn<PFNGLGETSHADERINFOLOGPROC> log(__glewGetShaderInfoLog, GetShaderInfoLogFake);

@@ -1,0 +1,172 @@
+"""The Windows build, from its unpacked zip, run under wine on the test's
+virtual X server: the question answered in its message box, a short piece
+played to its end, the pause key, a failed start-up, and stills of the
+offline renderer against the Linux build's.
+
+scripts/test-windows runs it after the cross build, with the wine server
+started and WINEPREFIX set; ZENTRAFEL_WINDOWS names the unpacked folder,
+ZENTRAFEL_RENDER the Linux build's offline renderer."""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from production import (STARTUP_LINES, TIME_LINE, WAIT, Production,  # noqa: E402
+                        ResourceCopy, xdotool)
+
+FOLDER = os.environ.get("ZENTRAFEL_WINDOWS", "build/windows-release/unpacked")
+EXE = os.path.join(FOLDER, "zentrafel.exe")
+RENDER_EXE = os.path.join(FOLDER, "zentrafel-render.exe")
+LINUX_RENDER = os.environ.get("ZENTRAFEL_RENDER", "build/release/tools/render/zentrafel-render")
+FAILED = 255  # the -1 of a failed start-up
+SCREEN = (1280, 1024)
+# The stills: the opening, the greetings and the credits.
+STILL_TIMES = "5.0,96.6,176.0"
+
+
+def wine_environment():
+    env = dict(os.environ)
+    env.setdefault("WINEDEBUG", "-all")
+    env.setdefault("WINEDLLOVERRIDES", "mscoree,mshtml=")
+    return env
+
+
+class WineProduction(Production):
+    """The production run through wine. The program's window is found by
+    its title alone: the process that owns it is wine's, not the one
+    started here. The Windows C runtime ends lines with CR LF."""
+
+    def __init__(self, args=("--windowed",), cwd=None):
+        super().__init__(args=("wine", os.path.abspath(EXE), *args), cwd=cwd,
+                         env=wine_environment(), binary="/usr/bin/env")
+
+    def _read_stdout(self):
+        for raw in self.process.stdout:
+            self.lines.put(raw.decode("utf-8", "replace").rstrip("\r\n"))
+        self.lines.put(None)
+
+    def find_window(self):
+        if self.window is None:
+            self.window = wait_for_window()
+        xdotool("windowactivate", "--sync", self.window)
+        return self.window
+
+
+def titled_windows():
+    """The ids of the top-level windows titled "zentrafel", in stacking order."""
+    tree = subprocess.check_output(["xwininfo", "-root", "-children"], text=True)
+    return re.findall(r'^\s*(0x[0-9a-f]+) "zentrafel":', tree, re.MULTILINE)
+
+
+def wait_for_window(timeout=WAIT, mapped_size=None):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        for window in titled_windows():
+            info = subprocess.check_output(["xwininfo", "-id", window], text=True)
+            if "IsViewable" in info:
+                return window
+        time.sleep(0.05)
+    raise TimeoutError("no window titled zentrafel appeared")
+
+
+def window_size(window):
+    info = subprocess.check_output(["xwininfo", "-id", window], text=True)
+    width = int(re.search(r"Width: (\d+)", info).group(1))
+    height = int(re.search(r"Height: (\d+)", info).group(1))
+    return width, height
+
+
+def run_to_end(cwd, timeout=90):
+    with WineProduction(cwd=cwd) as production:
+        status = production.wait(timeout)
+        return status, production.rest_of_output(), production.stderr.decode("utf-8", "replace")
+
+
+def pixels(png):
+    return subprocess.run(["ffmpeg", "-v", "error", "-i", png, "-f", "rawvideo",
+                           "-pix_fmt", "rgb24", "-"], check=True, capture_output=True).stdout
+
+
+class Question(unittest.TestCase):
+    """The message box is an X window titled after its caption; Return is
+    Yes (the whole screen), n is No (a 640 x 480 window)."""
+
+    def answer(self, key):
+        with WineProduction(args=()) as production:
+            dialog = wait_for_window()
+            xdotool("windowactivate", "--sync", dialog)
+            xdotool("key", key)
+            self.assertEqual(production.read_startup(), STARTUP_LINES)
+            production.find_window()
+            size = window_size(production.window)
+            production.keys("Escape")
+            self.assertEqual(production.wait(), 0)
+            return size
+
+    def test_return_answers_yes_and_plays_on_the_whole_screen(self):
+        self.assertEqual(self.answer("Return"), SCREEN)
+
+    def test_n_answers_no_and_plays_in_a_window(self):
+        self.assertEqual(self.answer("n"), (640, 480))
+
+
+class Playback(unittest.TestCase):
+    def test_a_short_piece_plays_to_its_end_with_status_0(self):
+        with ResourceCopy() as copy:
+            copy.short_music(2.0)
+            status, lines, errors = run_to_end(cwd=copy.folder)
+            self.assertEqual(lines, STARTUP_LINES, errors)
+            self.assertEqual(status, 0, errors)
+
+    def test_space_prints_the_time_and_escape_ends_with_status_0(self):
+        with WineProduction() as production:
+            self.assertEqual(production.read_startup(), STARTUP_LINES)
+            production.keys("space")
+            paused = float(production.wait_for(TIME_LINE.pattern).group(1))
+            self.assertGreaterEqual(paused, 0.0)
+            production.keys("Escape")
+            self.assertEqual(production.wait(), 0)
+
+    def test_missing_music_ends_start_up_with_status_255(self):
+        with ResourceCopy() as copy:
+            copy.remove("noise.ogg")
+            status, lines, errors = run_to_end(cwd=copy.folder)
+            self.assertEqual(lines, STARTUP_LINES + ["can't open the file"], errors)
+            self.assertEqual(status, FAILED)
+
+
+class Stills(unittest.TestCase):
+    """The offline renderer draws what the Linux build draws at the same
+    music times, pixel for pixel."""
+
+    def test_stills_equal_the_linux_builds(self):
+        with tempfile.TemporaryDirectory(prefix="zentrafel-stills-") as folder:
+            windows = os.path.join(folder, "windows")
+            linux = os.path.join(folder, "linux")
+            for command, out in (
+                    (["wine", os.path.abspath(RENDER_EXE)], windows),
+                    ([os.path.abspath(LINUX_RENDER)], linux)):
+                subprocess.run(command + ["--at", STILL_TIMES, "--size", "640x360", "--out", out],
+                               check=True, stdout=subprocess.DEVNULL, env=wine_environment(),
+                               timeout=300)
+            names = sorted(os.listdir(linux))
+            self.assertEqual(names, ["005.000.png", "096.600.png", "176.000.png"])
+            self.assertEqual(sorted(os.listdir(windows)), names)
+            for name in names:
+                with self.subTest(name):
+                    a = pixels(os.path.join(windows, name))
+                    b = pixels(os.path.join(linux, name))
+                    self.assertEqual(len(a), 640 * 360 * 3)
+                    differing = sum(1 for x, y in zip(a, b) if x != y)
+                    self.assertEqual(differing, 0, "%d of %d bytes differ, by up to %d"
+                                     % (differing, len(a),
+                                        max(abs(x - y) for x, y in zip(a, b))))
+
+
+if __name__ == "__main__":
+    unittest.main()
