@@ -4,6 +4,7 @@
 
 #include "scenes/music_levels.h"
 #include "scenes/timeline.h"
+#include "tests/support/gl_fixture.h"
 
 namespace {
 
