@@ -1,9 +1,10 @@
 #include "platform/headless_gl.h"
 
+#include "platform/report.h"
+
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
-#include <cstdio>
 
 namespace {
 
@@ -30,7 +31,7 @@ bool CreateFrame(GLuint& framebuffer, GLuint (&renderbuffers)[2], int width, int
 
 bool HeadlessGl::Create(int w, int h) {
     if (!glfwInit()) {
-        std::fprintf(stderr, "zentrafel: no window system for offline rendering\n");
+        Report("no window system for offline rendering");
         return false;
     }
     display = this; // glfwInit succeeded: Destroy terminates it
@@ -38,7 +39,7 @@ bool HeadlessGl::Create(int w, int h) {
     GLFWwindow* window = glfwCreateWindow(64, 64, "zentrafel-render", nullptr, nullptr);
     context = window;
     if (!window) {
-        std::fprintf(stderr, "zentrafel: cannot create a hidden GL window\n");
+        Report("cannot create a hidden GL window");
         Destroy();
         return false;
     }
@@ -46,7 +47,7 @@ bool HeadlessGl::Create(int w, int h) {
     glewExperimental = GL_TRUE;
     if (glewInit() != GLEW_OK || !GLEW_EXT_framebuffer_object ||
         !CreateFrame(framebuffer, renderbuffers, w, h)) {
-        std::fprintf(stderr, "zentrafel: cannot create a %dx%d framebuffer object\n", w, h);
+        Report("cannot create a %dx%d framebuffer object", w, h);
         Destroy();
         return false;
     }

@@ -31,6 +31,10 @@ struct Production {
     Shader rbProgram{};
     Shader riProgram{};
     Tracks tracks;
+    // Draw every pass, also those that provably change no pixel (a fade at
+    // alpha 0, a strip at level 0): for checking that leaving them out
+    // changes nothing.
+    bool allPasses = false;
 
     // Loads "./resource/loading.png" and draws it once, a quarter of the
     // viewport wide and square on a window of the given width / height (no

@@ -1,6 +1,6 @@
 // zentrafel-render run as a program: its exit statuses, its files and what
 // they hold. Small sizes and few frames keep each run to a second or two.
-#include "tests/render/run_command.h"
+#include "tests/support/run_command.h"
 
 #include <gtest/gtest.h>
 #include <stb/stb_image.h>

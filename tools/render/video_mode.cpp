@@ -4,6 +4,8 @@
 #include "tools/render/render_modes.h"
 #include "tools/render/video_pipe.h"
 
+#include "platform/report.h"
+
 #include <chrono>
 #include <cstdio>
 
@@ -13,11 +15,9 @@ const char* const kMusicPath = "./resource/noise.ogg";
 
 void ReportDone(const RenderOptions& options, long frames, double seconds) {
     double musicSeconds = static_cast<double>(frames) / options.fps;
-    std::fprintf(stderr,
-                 "zentrafel-render: wrote %s: %ld frames, %.3f s of music, in %.1f s "
-                 "(%.1f fps, %.2f times its length)\n",
-                 options.videoPath.c_str(), frames, musicSeconds, seconds, frames / seconds,
-                 seconds / musicSeconds);
+    Report("wrote %s: %ld frames, %.3f s of music, in %.1f s (%.1f fps, %.2f times its length)",
+           options.videoPath.c_str(), frames, musicSeconds, seconds, frames / seconds,
+           seconds / musicSeconds);
 }
 
 } // namespace
@@ -45,7 +45,7 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
         production.DrawFrameAt(FrameTime(options.from, options.fps, i));
         if (!video.Write(capture.Read(), capture.FrameBytes())) {
             progress.Finish(i);
-            std::fprintf(stderr, "zentrafel-render: ffmpeg stopped taking frames\n");
+            Report("ffmpeg stopped taking frames");
             video.Close();
             return 1;
         }

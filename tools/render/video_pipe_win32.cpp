@@ -2,10 +2,11 @@
 // standard input; ffmpeg is looked up on PATH like any command.
 #include "tools/render/video_pipe.h"
 
+#include "platform/report.h"
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
-#include <cstdio>
 
 namespace {
 
@@ -50,7 +51,7 @@ bool VideoPipe::Open(const VideoSettings& settings) {
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
-        std::fprintf(stderr, "zentrafel-render: no pipe to ffmpeg (error %lu)\n", GetLastError());
+        Report("no pipe to ffmpeg (error %lu)", GetLastError());
         return false;
     }
     // Only the reading end goes to ffmpeg.
@@ -69,8 +70,7 @@ bool VideoPipe::Open(const VideoSettings& settings) {
                                         nullptr, &startup, &child);
     CloseHandle(readEnd);
     if (!started) {
-        std::fprintf(stderr, "zentrafel-render: cannot start ffmpeg (error %lu)\n",
-                     GetLastError());
+        Report("cannot start ffmpeg (error %lu)", GetLastError());
         CloseHandle(writeEnd);
         return false;
     }
@@ -105,6 +105,6 @@ bool VideoPipe::Close() {
     process = nullptr;
     if (status == 0)
         return true;
-    std::fprintf(stderr, "zentrafel-render: ffmpeg failed with status %lu\n", status);
+    Report("ffmpeg failed with status %lu", status);
     return false;
 }
