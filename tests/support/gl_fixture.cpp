@@ -35,7 +35,9 @@ const std::filesystem::path& Scratch() {
 bool TestGlReady(int width, int height) {
     static const bool ready = [&] {
         // Mesa serves a shader it has compiled before from its disk cache
-        // and then gives no info log: the tests must see every log.
+        // and then gives no info log: the tests must see every log. (Under
+        // wine the driver reads the Unix environment, which the test preset
+        // sets.)
 #ifdef _WIN32
         _putenv_s("MESA_SHADER_CACHE_DISABLE", "true");
 #else
