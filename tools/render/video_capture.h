@@ -13,10 +13,13 @@
 #include "tools/render/readback_ring.h"
 
 // Seconds of the GL thread in each stage, and of the writer thread in the
-// pipe's write calls (the encoder taking the frames).
+// pipe's write calls (the encoder taking the frames). A GPU runs the frame
+// and its read after the calls return, and mapping waits for what is left of
+// the read; a software rasteriser draws the frame when the read is started,
+// so there nearly all of a frame counts as drawing.
 struct CaptureTimes {
-    double drawing = 0.0;     // the frame's GL calls, and the driver finishing it
-    double readingBack = 0.0; // mapping a frame that was read back
+    double drawing = 0.0;     // the frame's GL calls and the call starting its read
+    double readingBack = 0.0; // mapping the frame before, whose read has run meanwhile
     double waitingForEncoder = 0.0;
     double writing = 0.0;
 };
