@@ -29,7 +29,8 @@ bool CreateFrame(GLuint& framebuffer, GLuint (&renderbuffers)[2], int width, int
 
 } // namespace
 
-bool HeadlessGl::Create(int w, int h) {
+// One way only on Windows: the device choice is not used.
+bool HeadlessGl::Create(int w, int h, const GlDeviceChoice&) {
     if (!glfwInit()) {
         Report("no window system for offline rendering");
         return false;
@@ -56,6 +57,7 @@ bool HeadlessGl::Create(int w, int h) {
     glViewport(0, 0, w, h);
     width = w;
     height = h;
+    device = "hidden window, framebuffer object";
     return true;
 }
 

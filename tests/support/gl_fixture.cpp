@@ -33,6 +33,7 @@ const std::filesystem::path& Scratch() {
 // Made on first use and kept until the process ends: every test of the
 // executable shares it, as every step of the production shares its window.
 bool TestGlReady(int width, int height) {
+    static HeadlessGl* const context = new HeadlessGl;
     static const bool ready = [&] {
         // Mesa serves a shader it has compiled before from its disk cache
         // and then gives no info log: the tests must see every log. (Under
@@ -43,9 +44,8 @@ bool TestGlReady(int width, int height) {
 #else
         setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
 #endif
-        HeadlessGl* gl = new HeadlessGl;
-        const bool created = gl->Create(width, height);
-        testFramebuffer = gl->Framebuffer();
+        const bool created = context->Create(width, height);
+        testFramebuffer = context->Framebuffer();
         return created;
     }();
     return ready;

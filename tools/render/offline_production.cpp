@@ -6,9 +6,9 @@
 
 #include <GL/glew.h>
 
-bool OfflineProduction::Start(int width, int height) {
+bool OfflineProduction::Start(int width, int height, const GlDeviceChoice& device) {
     StartDecodingMusic();
-    if (!gl.Create(width, height) || !HasGlRequirements())
+    if (!gl.Create(width, height, device) || !HasGlRequirements())
         return false;
     const float displayScale = static_cast<float>(width) / 800.0f;
     viewport = ComputeViewport(width, height);

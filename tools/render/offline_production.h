@@ -18,7 +18,7 @@ public:
     // Context, loading screen and loading table, as the production's start-up
     // does for a window of width × height. False when a step the production
     // depends on fails; that step has printed its message.
-    bool Start(int width, int height);
+    bool Start(int width, int height, const GlDeviceChoice& device = {});
     // Draws the frame of music time t into the pbuffer (no glFinish).
     void DrawFrameAt(double t);
     double MusicLength() const;
@@ -28,6 +28,8 @@ public:
     const Viewport& View() const { return viewport; }
     Production& Scenes() { return *production; }
     Music& Sound() { return music; }
+    // The EGL device or platform drawn on, for benchmark headers.
+    const std::string& Device() const { return gl.Device(); }
 
 private:
     HeadlessGl gl;

@@ -2,10 +2,12 @@
 // and where they go. Parsed once at start; nothing here touches GL or files.
 #pragma once
 
+#include "platform/egl_devices.h"
+
 #include <string>
 #include <vector>
 
-enum class RenderMode { Help, Stills, Sequence, Video, Bench };
+enum class RenderMode { Help, Stills, Sequence, Video, Bench, ListDevices };
 
 struct RenderOptions {
     RenderMode mode = RenderMode::Help;
@@ -17,6 +19,8 @@ struct RenderOptions {
     int fps = 30;
     std::string outDir = ".";
     std::string videoPath;
+    std::string encoder = "libx264"; // or "h264_nvenc"
+    GlDeviceChoice device;           // where the GL context is opened
 };
 
 // Fills `options` from argv. False with a one-line reason in `error` when the

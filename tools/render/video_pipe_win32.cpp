@@ -5,6 +5,8 @@
 #include "platform/report.h"
 
 #define WIN32_LEAN_AND_MEAN
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 
@@ -42,7 +44,7 @@ bool FindOnPath(const char* program) {
 }
 
 VideoPipe::~VideoPipe() {
-    if (pipe || process)
+    if (fd >= 0 || process)
         Close();
 }
 
@@ -75,27 +77,34 @@ bool VideoPipe::Open(const VideoSettings& settings) {
         return false;
     }
     CloseHandle(child.hThread);
-    pipe = writeEnd;
+    // A C runtime descriptor over the handle, binary: frames are written
+    // as they are, by this class or by a writer of its own (Fd()).
+    fd = _open_osfhandle(reinterpret_cast<intptr_t>(writeEnd), _O_WRONLY | _O_BINARY);
     process = child.hProcess;
+    if (fd < 0) {
+        CloseHandle(writeEnd);
+        Close();
+        return false;
+    }
     return true;
 }
 
 bool VideoPipe::Write(const unsigned char* frame, size_t bytes) {
     while (bytes > 0) {
-        DWORD written = 0;
-        const DWORD chunk = bytes > 0x40000000 ? 0x40000000 : DWORD(bytes);
-        if (!WriteFile(pipe, frame, chunk, &written, nullptr) || written == 0)
+        const unsigned chunk = bytes > 0x40000000u ? 0x40000000u : unsigned(bytes);
+        const int written = _write(fd, frame, chunk);
+        if (written <= 0)
             return false;
         frame += written;
-        bytes -= written;
+        bytes -= size_t(written);
     }
     return true;
 }
 
 bool VideoPipe::Close() {
-    if (pipe)
-        CloseHandle(pipe);
-    pipe = nullptr;
+    if (fd >= 0)
+        _close(fd); // closes the handle too: ffmpeg sees the end
+    fd = -1;
     if (!process)
         return false;
     WaitForSingleObject(process, INFINITE);
