@@ -1,11 +1,17 @@
-// The video mode: every frame of a stretch through ffmpeg, with its music.
+// The video mode: every frame of a stretch through ffmpeg, with its music and
+// its chapters.
+#include "tools/render/chapters.h"
 #include "tools/render/frame_times.h"
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
 #include "tools/render/video_pipe.h"
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -20,6 +26,41 @@ void ReportDone(const RenderOptions& options, long frames, double seconds) {
                  seconds / musicSeconds);
 }
 
+// The chapters for ffmpeg, in a temporary file that lives as long as this.
+class ChapterFile {
+public:
+    ChapterFile(const ChapterFile&) = delete;
+    ChapterFile& operator=(const ChapterFile&) = delete;
+    ChapterFile() = default;
+    ~ChapterFile() {
+        if (!path.empty())
+            unlink(path.c_str());
+    }
+
+    // False (with a message) when the file cannot be written.
+    bool Write(const std::string& text) {
+        std::error_code ignored;
+        std::string name =
+            (std::filesystem::temp_directory_path(ignored) / "zentrafel-chapters-XXXXXX").string();
+        int fd = mkstemp(&name[0]);
+        if (fd < 0) {
+            std::perror("zentrafel-render: no file for the chapters");
+            return false;
+        }
+        path = name;
+        bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        close(fd);
+        if (!written)
+            std::fprintf(stderr, "zentrafel-render: cannot write the chapters to %s\n",
+                         path.c_str());
+        return written;
+    }
+    const std::string& Path() const { return path; }
+
+private:
+    std::string path;
+};
+
 } // namespace
 
 int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
@@ -33,6 +74,13 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     settings.fps = options.fps;
     settings.from = options.from;
     settings.seconds = static_cast<double>(frames) / options.fps;
+    settings.codec = options.codec;
+    settings.crf = options.crf;
+    settings.preset = options.preset;
+    ChapterFile chapters;
+    if (!chapters.Write(ChapterMetadata(ChaptersOf(options.from, settings.seconds))))
+        return 1;
+    settings.chaptersPath = chapters.Path();
 
     FrameCapture capture;
     capture.Init(settings.width, settings.height);

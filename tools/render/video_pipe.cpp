@@ -21,6 +21,10 @@ std::string Number(double value) {
     return text;
 }
 
+void Append(std::vector<std::string>& to, const std::vector<std::string>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
 } // namespace
 
 bool FindOnPath(const char* program) {
@@ -43,7 +47,7 @@ bool FindOnPath(const char* program) {
 std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
     std::string size = std::to_string(s.width) + "x" + std::to_string(s.height);
     std::string seconds = Number(s.seconds);
-    return {
+    std::vector<std::string> arguments = {
         "ffmpeg", "-hide_banner", "-loglevel", "error", "-nostats", "-y",
         // The frames, exactly as drawn.
         "-f", "rawvideo", "-pix_fmt", "rgb24", "-video_size", size,
@@ -52,12 +56,18 @@ std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
         // the nearest page and drops samples up to `from`, so the sound starts
         // with the first frame, not at a page boundary.
         "-ss", Number(s.from), "-t", seconds, "-i", s.musicPath,
-        "-map", "0:v:0", "-map", "1:a:0",
-        "-c:v", "libx264", "-preset", "veryfast", "-crf", "18", "-pix_fmt", "yuv420p",
-        // Past the end of the music the sound is silence, not shorter.
-        "-c:a", "aac", "-b:a", "192k", "-af", "apad=whole_dur=" + seconds,
-        "-t", seconds, "-movflags", "+faststart", s.path,
     };
+    if (!s.chaptersPath.empty())
+        Append(arguments, {"-f", "ffmetadata", "-i", s.chaptersPath, "-map_chapters", "2"});
+    Append(arguments, {"-map", "0:v:0", "-map", "1:a:0"});
+    Append(arguments, VideoEncoderArguments(s.codec, s.crf, s.preset));
+    Append(arguments, AudioEncoderArguments(s.codec));
+    // Past the end of the music the sound is silence, not shorter.
+    Append(arguments, {"-af", "apad=whole_dur=" + seconds, "-t", seconds});
+    if (!IsLossless(s.codec))
+        Append(arguments, {"-movflags", "+faststart"});
+    arguments.push_back(s.path);
+    return arguments;
 }
 
 VideoPipe::~VideoPipe() {
