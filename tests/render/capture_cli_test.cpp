@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 #include <string>
@@ -104,4 +105,62 @@ TEST(CaptureCli, ContainerThatDoesNotFitTheCodecIsRefusedWithItsReason) {
     EXPECT_EQ(mkv.status, 2);
     EXPECT_NE(mkv.err.find(".mp4"), std::string::npos) << mkv.err;
     EXPECT_TRUE(ReadFile("lossless.mp4").empty() && ReadFile("upload.mkv").empty());
+}
+
+TEST(MotionBlur, OneSubframeIsThePlainFrame) {
+    std::string plain = MakeTempDir();
+    std::string one = MakeTempDir();
+    ASSERT_EQ(Render({"--at", "20,100", "--size", "160x90", "--out", plain}).status, 0);
+    ASSERT_EQ(Render({"--at", "20,100", "--size", "160x90", "--out", one, "--motion-blur", "1",
+                      "--shutter", "1"})
+                  .status,
+              0);
+    for (const char* name : {"/020.000.png", "/100.000.png"}) {
+        ASSERT_FALSE(ReadFile(plain + name).empty());
+        EXPECT_TRUE(ReadFile(plain + name) == ReadFile(one + name)) << name;
+    }
+}
+
+TEST(MotionBlur, StillPictureStaysAndMovingOneLiesBetweenItsSubframes) {
+    // 8 frames a second, the shutter open half of it, 4 subframes: the
+    // subframes of the frame at t lie at t + k / 64 s, exact in binary.
+    std::string subframes = MakeTempDir();
+    std::string blurred = MakeTempDir();
+    ASSERT_EQ(Render({"--at", "100,100.015625,100.03125,100.046875,181", "--size", "160x90",
+                      "--out", subframes})
+                  .status,
+              0);
+    ASSERT_EQ(Render({"--at", "100,181", "--size", "160x90", "--out", blurred, "--motion-blur",
+                      "4", "--fps", "8"})
+                  .status,
+              0);
+
+    // The credits at full brightness do not move.
+    Picture still = LoadPng(subframes + "/181.000.png");
+    Picture stillBlurred = LoadPng(blurred + "/181.000.png");
+    ASSERT_EQ(still.rgb.size(), stillBlurred.rgb.size());
+    ASSERT_GT(still.LitPixels(), 160 * 90 / 50);
+    for (size_t i = 0; i < still.rgb.size(); ++i)
+        ASSERT_LE(std::abs(still.rgb[i] - stillBlurred.rgb[i]), 1) << "byte " << i;
+
+    // The particle cloud turns: the blurred frame is not the plain one, and
+    // every byte is between the least and greatest of its subframes.
+    Picture moving = LoadPng(blurred + "/100.000.png");
+    std::vector<Picture> parts;
+    for (const char* name : {"/100.000.png", "/100.016.png", "/100.031.png", "/100.047.png"})
+        parts.push_back(LoadPng(subframes + name));
+    int changed = 0;
+    for (size_t i = 0; i < moving.rgb.size(); ++i) {
+        int low = 255, high = 0;
+        for (const Picture& p : parts) {
+            ASSERT_EQ(p.rgb.size(), moving.rgb.size());
+            low = std::min<int>(low, p.rgb[i]);
+            high = std::max<int>(high, p.rgb[i]);
+        }
+        ASSERT_GE(moving.rgb[i], low) << "byte " << i;
+        ASSERT_LE(moving.rgb[i], high) << "byte " << i;
+        changed += moving.rgb[i] != parts[0].rgb[i];
+    }
+    EXPECT_GT(changed, static_cast<int>(moving.rgb.size() / 50))
+        << "a moving picture is smeared over its subframes";
 }

@@ -142,3 +142,33 @@ TEST(RenderOptions, VideoCodecQualityAndContainer) {
     Parsed mkvReason = Parse({"--video", "a.mp4", "--codec", "ffv1"});
     EXPECT_NE(mkvReason.error.find("FFV1"), std::string::npos) << mkvReason.error;
 }
+
+TEST(RenderOptions, MotionBlurAndShutter) {
+    Parsed plain = Parse({"--at", "1"});
+    EXPECT_EQ(plain.options.motionBlur, 1);
+    EXPECT_EQ(plain.options.shutter, 0.5);
+
+    Parsed video = Parse({"--video", "a.mp4", "--motion-blur", "64", "--shutter", "0.25"});
+    ASSERT_TRUE(video.ok) << video.error;
+    EXPECT_EQ(video.options.motionBlur, 64);
+    EXPECT_EQ(video.options.shutter, 0.25);
+
+    Parsed still = Parse({"--at", "100", "--motion-blur", "8", "--fps", "60"});
+    ASSERT_TRUE(still.ok) << "--fps sets a blurred still's frame interval: " << still.error;
+    EXPECT_EQ(still.options.mode, RenderMode::Stills);
+    EXPECT_EQ(still.options.fps, 60);
+
+    for (auto arguments : {
+             std::initializer_list<const char*>{"--at", "1", "--motion-blur", "0"},
+             {"--at", "1", "--motion-blur", "65"},
+             {"--at", "1", "--motion-blur", "2", "--shutter", "0"},
+             {"--at", "1", "--motion-blur", "2", "--shutter", "1.5"},
+             {"--at", "1", "--motion-blur", "2", "--shutter", "half"},
+             {"--at", "1", "--shutter", "0.5"},
+             {"--bench", "--motion-blur", "4"},
+         }) {
+        Parsed p = Parse(arguments);
+        EXPECT_FALSE(p.ok) << *(arguments.end() - 2) << " " << *(arguments.end() - 1);
+        EXPECT_FALSE(p.error.empty());
+    }
+}

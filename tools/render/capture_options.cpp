@@ -30,6 +30,36 @@ bool ApplyPreset(const std::string& value, RenderOptions& options, std::string& 
     return false;
 }
 
+bool ApplyMotionBlur(const std::string& value, RenderOptions& options, std::string& error) {
+    if (ParseInt(value, 1, kMaxSubframes, options.motionBlur))
+        return true;
+    error = "--motion-blur wants a number of subframes from 1 to " +
+            std::to_string(kMaxSubframes) + ": '" + value + "'";
+    return false;
+}
+
+bool ApplyShutter(const std::string& value, RenderOptions& options, std::string& error) {
+    if (ParseFraction(value, 0.0, 1.0, options.shutter) && options.shutter > 0.0)
+        return true;
+    error = "--shutter wants the open part of the frame interval, more than 0 and at most 1: '" +
+            value + "'";
+    return false;
+}
+
+bool CheckMotionBlur(const std::set<std::string>& seen, const RenderOptions& options,
+                     std::string& error) {
+    auto has = [&seen](const char* name) { return seen.count(name) != 0; };
+    if (options.mode == RenderMode::Bench && (has("--motion-blur") || has("--shutter"))) {
+        error = "--bench takes only --size";
+        return false;
+    }
+    if (has("--shutter") && !has("--motion-blur")) {
+        error = "--shutter is the open time of --motion-blur's subframes; give --motion-blur too";
+        return false;
+    }
+    return true;
+}
+
 bool CheckVideoSwitches(const std::set<std::string>& seen, const RenderOptions& options,
                         std::string& error) {
     auto has = [&seen](const char* name) { return seen.count(name) != 0; };
@@ -49,7 +79,7 @@ bool CheckVideoSwitches(const std::set<std::string>& seen, const RenderOptions& 
 } // namespace
 
 bool IsCaptureOption(const std::string& name) {
-    static const char* const names[] = {"--codec", "--crf", "--preset"};
+    static const char* const names[] = {"--codec", "--crf", "--preset", "--motion-blur", "--shutter"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -62,10 +92,14 @@ bool ApplyCaptureValue(const std::string& name, const std::string& value, Render
         return ApplyCodec(value, options, error);
     if (name == "--crf")
         return ApplyCrf(value, options, error);
+    if (name == "--motion-blur")
+        return ApplyMotionBlur(value, options, error);
+    if (name == "--shutter")
+        return ApplyShutter(value, options, error);
     return ApplyPreset(value, options, error);
 }
 
 bool CheckCaptureOptions(const std::set<std::string>& seen, const RenderOptions& options,
                          std::string& error) {
-    return CheckVideoSwitches(seen, options, error);
+    return CheckVideoSwitches(seen, options, error) && CheckMotionBlur(seen, options, error);
 }

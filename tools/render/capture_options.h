@@ -1,5 +1,5 @@
 // The switches for captures meant for publication (the video's codec and
-// quality), parsed beside the renderer's other switches: which names they
+// quality, motion blur), parsed beside the renderer's other switches: which names they
 // are, their values, and which modes they go with.
 #pragma once
 
@@ -7,6 +7,8 @@
 
 #include <set>
 #include <string>
+
+constexpr int kMaxSubframes = 64;
 
 // Whether `name` is one of these switches (each takes a value).
 bool IsCaptureOption(const std::string& name);

@@ -11,11 +11,16 @@ void FrameCapture::Init(int w, int h) {
     topDown.resize(bottomUp.size());
 }
 
-const unsigned char* FrameCapture::Read() {
+const unsigned char* FrameCapture::ReadBottomUp() {
     // Rows packed without padding; restored so the scenes see GL's default.
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    return bottomUp.data();
+}
+
+const unsigned char* FrameCapture::Read() {
+    ReadBottomUp();
     size_t stride = static_cast<size_t>(width) * 3;
     for (int y = 0; y < height; ++y)
         std::memcpy(&topDown[y * stride], &bottomUp[(height - 1 - y) * stride], stride);

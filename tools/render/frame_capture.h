@@ -13,6 +13,9 @@ public:
     // Waits for the frame to finish, then returns width × height × 3 bytes,
     // valid until the next Read.
     const unsigned char* Read();
+    // The same rows as GL gives them, bottom row first, without the copy
+    // that turns them over; valid until the next read.
+    const unsigned char* ReadBottomUp();
     size_t FrameBytes() const { return topDown.size(); }
 
 private:

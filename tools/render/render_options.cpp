@@ -113,7 +113,9 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
         error = "choose one of --at, --video and --bench";
         return false;
     }
-    if (has("--at") && range) {
+    // With motion blur, --fps gives stills the frame interval to open in.
+    bool stillRange = has("--from") || has("--to") || (has("--fps") && !has("--motion-blur"));
+    if (has("--at") && stillRange) {
         error = "--at renders single times; --from, --to and --fps are for sequences and video";
         return false;
     }
@@ -218,6 +220,13 @@ const char* RenderUsage() {
            "  --crf Q      quality of h264 and hevc, 0 (best) to 51 (default 18)\n"
            "  --preset P   encoder speed of h264 and hevc, ultrafast to placebo\n"
            "               (default veryfast)\n"
+           "\n"
+           "\n"
+           "motion blur (stills, sequences, video):\n"
+           "  --motion-blur N  each frame the average of N subframes (1 to 64) spread\n"
+           "                   over the time the shutter is open (default 1: none)\n"
+           "  --shutter F      the open part of the frame interval, 0 to 1 (default 0.5);\n"
+           "                   stills take the interval from --fps\n"
            "\n"
            "  --help       this text\n"
            "\n"

@@ -22,6 +22,8 @@ struct RenderOptions {
     VideoCodec codec = VideoCodec::H264;
     int crf = -1;       // negative: the codec's default
     std::string preset; // empty: the codec's default
+    int motionBlur = 1;   // subframes per frame; 1: none
+    double shutter = 0.5; // the open fraction of the frame interval
 };
 
 // Fills `options` from argv. False with a one-line reason in `error` when the

@@ -82,16 +82,17 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
         return 1;
     settings.chaptersPath = chapters.Path();
 
-    FrameCapture capture;
-    capture.Init(settings.width, settings.height);
+    Exposure exposure;
+    exposure.Init(settings.width, settings.height, ExposureOf(options));
     VideoPipe video;
     if (!video.Open(settings))
         return 1;
     ProgressBar progress;
     progress.Start(frames);
     for (long i = 0; i < frames; ++i) {
-        production.DrawFrameAt(FrameTime(options.from, options.fps, i));
-        if (!video.Write(capture.Read(), capture.FrameBytes())) {
+        const unsigned char* frame =
+            exposure.Take(production, FrameTime(options.from, options.fps, i));
+        if (!video.Write(frame, exposure.FrameBytes())) {
             progress.Finish(i);
             std::fprintf(stderr, "zentrafel-render: ffmpeg stopped taking frames\n");
             video.Close();
