@@ -164,3 +164,48 @@ TEST(MotionBlur, StillPictureStaysAndMovingOneLiesBetweenItsSubframes) {
     EXPECT_GT(changed, static_cast<int>(moving.rgb.size() / 50))
         << "a moving picture is smeared over its subframes";
 }
+
+TEST(ContactSheet, GridOfHalvedStillsWithTheirTimes) {
+    std::string dir = MakeTempDir();
+    std::string sheetPath = dir + "/sheet.png";
+    CommandResult r = Render({"--contact-sheet", sheetPath, "--size", "128x72", "--columns", "3",
+                              "--count", "5", "--from", "20", "--to", "120"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    // Cells of 64x36 with a 2-pixel gap around and between them and a
+    // 12-pixel label strip under each: 3 columns, 2 rows.
+    Picture sheet = LoadPng(sheetPath);
+    ASSERT_EQ(sheet.width, 2 + 3 * (64 + 2));
+    ASSERT_EQ(sheet.height, 2 + 2 * (36 + 12 + 2));
+
+    // The frames lie in the middles of five equal parts of [20, 120).
+    ASSERT_EQ(Render({"--at", "30,50,70,90,110", "--size", "128x72", "--out", dir}).status, 0);
+    const char* stills[] = {"/030.000.png", "/050.000.png", "/070.000.png", "/090.000.png",
+                            "/110.000.png"};
+    std::vector<int> labelInk;
+    for (int i = 0; i < 5; ++i) {
+        Picture still = LoadPng(dir + stills[i]);
+        ASSERT_EQ(still.width, 128) << stills[i];
+        int x0 = 2 + (i % 3) * 66;
+        int y0 = 2 + (i / 3) * 50;
+        for (int y = 0; y < 36; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                for (int c = 0; c < 3; ++c) {
+                    int sum = still.At(2 * x, 2 * y)[c] + still.At(2 * x + 1, 2 * y)[c] +
+                              still.At(2 * x, 2 * y + 1)[c] + still.At(2 * x + 1, 2 * y + 1)[c];
+                    ASSERT_EQ(sheet.At(x0 + x, y0 + y)[c], (sum + 2) / 4)
+                        << stills[i] << " at " << x << "," << y;
+                }
+            }
+        }
+        int ink = 0;
+        for (int y = y0 + 36; y < y0 + 48; ++y)
+            for (int x = x0; x < x0 + 64; ++x)
+                ink += sheet.At(x, y)[0];
+        labelInk.push_back(ink);
+        EXPECT_GT(ink, 64 * 12 * 10) << "a time under " << stills[i];
+    }
+    EXPECT_NE(labelInk[0], labelInk[1]) << "each cell its own time";
+    for (int y = 52; y < sheet.height; ++y)
+        for (int x = 2 + 2 * 66; x < sheet.width; ++x)
+            ASSERT_EQ(sheet.At(x, y)[1], 0) << "the sixth cell is empty";
+}

@@ -172,3 +172,38 @@ TEST(RenderOptions, MotionBlurAndShutter) {
         EXPECT_FALSE(p.error.empty());
     }
 }
+
+TEST(RenderOptions, ContactSheet) {
+    Parsed sheet = Parse({"--contact-sheet", "sheet.png"});
+    ASSERT_TRUE(sheet.ok) << sheet.error;
+    EXPECT_EQ(sheet.options.mode, RenderMode::ContactSheet);
+    EXPECT_EQ(sheet.options.sheetPath, "sheet.png");
+    EXPECT_EQ(sheet.options.sheetColumns, 6);
+    EXPECT_EQ(sheet.options.sheetCount, 24);
+    EXPECT_EQ(sheet.options.width, 640) << "frames of 640x360 make cells of 320x180";
+    EXPECT_EQ(sheet.options.height, 360);
+
+    Parsed chosen = Parse({"--contact-sheet", "s.png", "--columns", "4", "--count", "12",
+                           "--from", "40", "--to", "90", "--size", "320x180"});
+    ASSERT_TRUE(chosen.ok) << chosen.error;
+    EXPECT_EQ(chosen.options.sheetColumns, 4);
+    EXPECT_EQ(chosen.options.sheetCount, 12);
+    EXPECT_EQ(chosen.options.width, 320);
+    EXPECT_EQ(chosen.options.to, 90.0);
+
+    for (auto arguments : {
+             std::initializer_list<const char*>{"--contact-sheet", "sheet.jpg"},
+             {"--contact-sheet", "s.png", "--columns", "0"},
+             {"--contact-sheet", "s.png", "--count", "401"},
+             {"--contact-sheet", "s.png", "--size", "321x180"},
+             {"--contact-sheet", "s.png", "--out", "d"},
+             {"--contact-sheet", "s.png", "--fps", "30"},
+             {"--contact-sheet", "s.png", "--at", "3"},
+             {"--at", "3", "--columns", "3"},
+             {"--video", "a.mp4", "--count", "3"},
+         }) {
+        Parsed p = Parse(arguments);
+        EXPECT_FALSE(p.ok) << *(arguments.end() - 2) << " " << *(arguments.end() - 1);
+        EXPECT_FALSE(p.error.empty());
+    }
+}

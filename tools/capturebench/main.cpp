@@ -84,12 +84,10 @@ int main(int argc, char** argv) {
     }
     double plainMedian = Median(plainTimes.data(), plainTimes.size());
     double blurredMedian = Median(blurredTimes.data(), blurredTimes.size());
-    std::printf("capturebench %dx%d, %d frames over the production\n", s.width, s.height,
-                s.frames);
+    std::printf("capturebench %dx%d, %d frames over the production\n", s.width, s.height, s.frames);
     std::printf("plain frame:            median %.1f ms\n", plainMedian);
     std::printf("motion blur %2d:         median %.1f ms\n", s.subframes, blurredMedian);
-    std::printf("blurred / (%d x plain): %.3f (median of the per-frame ratios %.3f)\n",
-                s.subframes, blurredMedian / (s.subframes * plainMedian),
-                Median(ratios.data(), ratios.size()));
+    std::printf("blurred / (%d x plain): %.3f (median of the per-frame ratios %.3f)\n", s.subframes,
+                blurredMedian / (s.subframes * plainMedian), Median(ratios.data(), ratios.size()));
     return 0;
 }

@@ -60,6 +60,52 @@ bool CheckMotionBlur(const std::set<std::string>& seen, const RenderOptions& opt
     return true;
 }
 
+bool ApplySheetValue(const std::string& name, const std::string& value, RenderOptions& options,
+                     std::string& error) {
+    if (name == "--contact-sheet") {
+        options.sheetPath = value;
+        if (value.size() > 4 && value.compare(value.size() - 4, 4, ".png") == 0)
+            return true;
+        error = "--contact-sheet writes a PNG file: '" + value + "' does not end in .png";
+    } else if (name == "--columns") {
+        if (ParseInt(value, 1, kMaxSheetColumns, options.sheetColumns))
+            return true;
+        error = "--columns wants a whole number from 1 to " + std::to_string(kMaxSheetColumns) +
+                ": '" + value + "'";
+    } else {
+        if (ParseInt(value, 1, kMaxSheetCount, options.sheetCount))
+            return true;
+        error = "--count wants a whole number from 1 to " + std::to_string(kMaxSheetCount) +
+                ": '" + value + "'";
+    }
+    return false;
+}
+
+// The sheet's frames are halved into their cells, so their sides are even.
+bool CheckContactSheet(const std::set<std::string>& seen, RenderOptions& options,
+                       std::string& error) {
+    auto has = [&seen](const char* name) { return seen.count(name) != 0; };
+    if (options.mode != RenderMode::ContactSheet) {
+        bool sheet = has("--columns") || has("--count");
+        if (sheet)
+            error = "--columns and --count are for --contact-sheet";
+        return !sheet;
+    }
+    if (has("--out") || (has("--fps") && !has("--motion-blur"))) {
+        error = "--contact-sheet takes --from, --to, --size, --columns and --count "
+                "(and --fps only for --motion-blur)";
+        return false;
+    }
+    if (!has("--size")) {
+        options.width = 640;
+        options.height = 360;
+    }
+    if (options.width % 2 == 0 && options.height % 2 == 0)
+        return true;
+    error = "--contact-sheet needs an even width and height: each frame is halved into its cell";
+    return false;
+}
+
 bool CheckVideoSwitches(const std::set<std::string>& seen, const RenderOptions& options,
                         std::string& error) {
     auto has = [&seen](const char* name) { return seen.count(name) != 0; };
@@ -79,7 +125,8 @@ bool CheckVideoSwitches(const std::set<std::string>& seen, const RenderOptions& 
 } // namespace
 
 bool IsCaptureOption(const std::string& name) {
-    static const char* const names[] = {"--codec", "--crf", "--preset", "--motion-blur", "--shutter"};
+    static const char* const names[] = {"--codec",   "--crf",     "--preset", "--motion-blur",
+                                        "--shutter", "--columns", "--count",  "--contact-sheet"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -96,10 +143,13 @@ bool ApplyCaptureValue(const std::string& name, const std::string& value, Render
         return ApplyMotionBlur(value, options, error);
     if (name == "--shutter")
         return ApplyShutter(value, options, error);
+    if (name == "--contact-sheet" || name == "--columns" || name == "--count")
+        return ApplySheetValue(name, value, options, error);
     return ApplyPreset(value, options, error);
 }
 
-bool CheckCaptureOptions(const std::set<std::string>& seen, const RenderOptions& options,
-                         std::string& error) {
-    return CheckVideoSwitches(seen, options, error) && CheckMotionBlur(seen, options, error);
+bool FinishCaptureOptions(const std::set<std::string>& seen, RenderOptions& options,
+                          std::string& error) {
+    return CheckVideoSwitches(seen, options, error) && CheckMotionBlur(seen, options, error) &&
+           CheckContactSheet(seen, options, error);
 }

@@ -19,7 +19,7 @@ struct ExposureSettings {
 };
 
 class Exposure {
-public:
+  public:
     void Init(int width, int height, const ExposureSettings& settings);
     // Draws the frame of music time t and returns it as packed RGB, top row
     // first, width × height × 3 bytes, valid until the next Take.
@@ -30,7 +30,7 @@ public:
     // the time it stays open.
     double SubframeTime(double t, int k) const;
 
-private:
+  private:
     // Adds a frame read bottom row first to the sums, kept top row first.
     void AddTurnedOver(const unsigned char* bottomUp);
 

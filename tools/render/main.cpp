@@ -31,6 +31,8 @@ void FindData(RenderOptions& options) {
     options.outDir = std::filesystem::absolute(options.outDir, ignored).string();
     if (!options.videoPath.empty())
         options.videoPath = std::filesystem::absolute(options.videoPath, ignored).string();
+    if (!options.sheetPath.empty())
+        options.sheetPath = std::filesystem::absolute(options.sheetPath, ignored).string();
     ChangeToDataDirectory();
 }
 
@@ -43,6 +45,8 @@ int RunMode(const RenderOptions& options, OfflineProduction& production,
         return RenderSequence(options, production);
     case RenderMode::Video:
         return RenderVideo(options, production);
+    case RenderMode::ContactSheet:
+        return RenderContactSheet(options, production);
     case RenderMode::Bench:
         return RunBench(production, launched);
     case RenderMode::Help:

@@ -13,6 +13,7 @@
 int RenderStills(const RenderOptions& options, OfflineProduction& production);
 int RenderSequence(const RenderOptions& options, OfflineProduction& production);
 int RenderVideo(const RenderOptions& options, OfflineProduction& production);
+int RenderContactSheet(const RenderOptions& options, OfflineProduction& production);
 // `launched`: when the process started, for the time to the first frame.
 int RunBench(OfflineProduction& production, std::chrono::steady_clock::time_point launched);
 

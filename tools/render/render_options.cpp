@@ -108,9 +108,9 @@ bool VideoSizeEven(const RenderOptions& options, std::string& error) {
 bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::string& error) {
     auto has = [&seen](const char* name) { return seen.count(name) != 0; };
     bool range = has("--from") || has("--to") || has("--fps");
-    int modes = has("--at") + has("--video") + has("--bench");
+    int modes = has("--at") + has("--video") + has("--contact-sheet") + has("--bench");
     if (modes > 1) {
-        error = "choose one of --at, --video and --bench";
+        error = "choose one of --at, --video, --contact-sheet and --bench";
         return false;
     }
     // With motion blur, --fps gives stills the frame interval to open in.
@@ -135,6 +135,8 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
         options.mode = RenderMode::Stills;
     else if (has("--video"))
         options.mode = RenderMode::Video;
+    else if (has("--contact-sheet"))
+        options.mode = RenderMode::ContactSheet;
     else if (has("--bench"))
         options.mode = RenderMode::Bench;
     else if (range)
@@ -184,7 +186,7 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
         if (!ApplyValue(arg, value, options, error))
             return false;
     }
-    if (!ChooseMode(seen, options, error) || !CheckCaptureOptions(seen, options, error))
+    if (!ChooseMode(seen, options, error) || !FinishCaptureOptions(seen, options, error))
         return false;
     if (options.mode == RenderMode::Stills)
         return StillNamesDistinct(options.stillTimes, error);
@@ -204,6 +206,10 @@ const char* RenderUsage() {
            "  --video FILE            a video with the music of the same stretch and a\n"
            "                          chapter per section, through ffmpeg; takes --from,\n"
            "                          --to and --fps too\n"
+           "  --contact-sheet FILE.png  frames spread over a stretch in a grid, each at\n"
+           "                          half its --size (default 640x360) with its time;\n"
+           "                          takes --from, --to, --columns C (default 6) and\n"
+           "                          --count K (default 24)\n"
            "  --bench                 frame times per section, on stdout as a table\n"
            "\n"
            "options:\n"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-enum class RenderMode { Help, Stills, Sequence, Video, Bench };
+enum class RenderMode { Help, Stills, Sequence, Video, ContactSheet, Bench };
 
 struct RenderOptions {
     RenderMode mode = RenderMode::Help;
@@ -24,6 +24,9 @@ struct RenderOptions {
     std::string preset; // empty: the codec's default
     int motionBlur = 1;   // subframes per frame; 1: none
     double shutter = 0.5; // the open fraction of the frame interval
+    std::string sheetPath; // --contact-sheet
+    int sheetColumns = 6;
+    int sheetCount = 24;
 };
 
 // Fills `options` from argv. False with a one-line reason in `error` when the
