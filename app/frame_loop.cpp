@@ -1,8 +1,6 @@
 #include "app/frame_loop.h"
 
-#include "app/globals.h"
-#include "app/keys.h"
-#include "app/timeline.h"
+#include "scenes/sections.h"
 
 #include <GLFW/glfw3.h>
 
@@ -12,26 +10,36 @@ namespace {
 
 // Back to the first frame, as at start-up. A pause stays a pause: the music
 // waits at the beginning for Space.
-void StartAgain() {
-    music.SetPosition(0.0);
-    if (playing)
-        music.Play();
+void StartAgain(Playback& playback) {
+    playback.music->SetPosition(0.0);
+    if (playback.playing)
+        playback.music->Play();
+}
+
+// The position, then the spectrum heard there: the one read of the music a
+// frame makes.
+FrameInput ReadMusic(Music& music) {
+    const double t = music.Position();
+    music.ReadSpectrum();
+    return FrameInput{t, music.spectrum};
 }
 
 } // namespace
 
-void RunFrameLoop(GLFWwindow* window, bool loop) {
+void RunFrameLoop(GLFWwindow* window, Production& production, Playback& playback, bool loop) {
+    Music& music = *playback.music;
     // The time of the frame drawn last: a position at or past the end is still
     // drawn, and the loop ends at the next test.
     double t = 0.0;
     while (!glfwWindowShouldClose(window) && t < music.length) {
-        t = music.Position();
-        RenderFrame(t);
+        const FrameInput input = ReadMusic(music);
+        t = input.time;
+        RenderFrame(production, input);
         glfwSwapBuffers(window);
         // The playback keys run here, between two frames.
         glfwPollEvents();
         if (loop && t >= music.length) {
-            StartAgain();
+            StartAgain(playback);
             t = 0.0;
         }
         std::this_thread::yield();

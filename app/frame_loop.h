@@ -4,6 +4,10 @@
 // close request ends the loop.
 #pragma once
 
+#include "app/keys.h"
+#include "scenes/production.h"
+
 struct GLFWwindow;
 
-void RunFrameLoop(GLFWwindow* window, bool loop = false);
+void RunFrameLoop(GLFWwindow* window, Production& production, Playback& playback,
+                  bool loop = false);

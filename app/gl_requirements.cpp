@@ -1,15 +1,16 @@
 #include "app/gl_requirements.h"
 
-#include <GL/glew.h>
+#include "platform/report.h"
 
-#include <cstdio>
+#include <GL/glew.h>
 
 namespace {
 
-// EXT_framebuffer_blit is here for its GL_DRAW_FRAMEBUFFER target, which every
-// render target call names.
+// GL 2.1 for the shaders' "#version 120" (GLSL 1.20). EXT_framebuffer_blit is
+// here for its GL_DRAW_FRAMEBUFFER target, which every render target call
+// names.
 const char* const kRequirements[] = {
-    "GL_VERSION_2_0",          "GL_EXT_framebuffer_object", "GL_EXT_framebuffer_blit",
+    "GL_VERSION_2_1",          "GL_EXT_framebuffer_object", "GL_EXT_framebuffer_blit",
     "GL_ARB_point_parameters", "GL_ARB_point_sprite",
 };
 
@@ -31,7 +32,6 @@ bool HasGlRequirements() {
     const char* missing = FirstMissingGlRequirement();
     if (!missing)
         return true;
-    std::fprintf(stderr, "zentrafel: the OpenGL driver lacks %s, which the production needs\n",
-                 missing);
+    Report("the OpenGL driver lacks %s, which the production needs", missing);
     return false;
 }

@@ -5,17 +5,19 @@
 #include "app/command_line.h"
 #include "app/frame_loop.h"
 #include "app/gl_requirements.h"
-#include "app/globals.h"
+
 #include "app/startup.h"
 #include "app/window.h"
-#include "platform/audio_options.h"
+#include "bass/audio_options.h"
 #include "platform/data_dir.h"
 #include "platform/dialog.h"
+#include "platform/report.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -24,9 +26,9 @@ constexpr int kUsageError = 2;
 
 // The loading image is the only picture shown until the first frame: nothing
 // else is swapped and no events are polled while loading.
-void ShowLoadingScreen(const WindowSize& size) {
-    DrawLoadingScreen(static_cast<float>(size.width) / size.height);
-    glfwSwapBuffers(window);
+void ShowLoadingScreen(const Window& window, Production& production) {
+    production.DrawLoadingScreen(static_cast<float>(window.width) / window.height);
+    glfwSwapBuffers(window.handle);
 }
 
 int Play(bool fullscreen, const CommandLine& commandLine) {
@@ -35,23 +37,27 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     // found; where there is none, the first loading step says what is missing.
     ChangeToDataDirectory();
     StartDecodingMusic();
-    const WindowSize size = OpenWindow(fullscreen);
-    if (size.width == 0)
+    Music music{};
+    Playback playback{&music};
+    Window window = OpenWindow(fullscreen, playback);
+    if (!window.handle)
         return kStartupFailed;
     if (!HasGlRequirements()) {
-        CloseWindow();
+        CloseWindow(window);
         return kStartupFailed;
     }
-    const Viewport viewport = ComputeViewport(size.width, size.height);
+    const Viewport viewport = ComputeViewport(window.width, window.height);
     glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
-    ShowLoadingScreen(size);
+    // Held for the whole run; its GL objects go with the context.
+    auto production = std::make_unique<Production>();
+    ShowLoadingScreen(window, *production);
     // The failing step has printed its own message; the window stays up
     // until the process ends.
-    if (!LoadProduction(viewport))
+    if (!LoadProduction(*production, music, viewport, window.displayScale))
         return kStartupFailed;
     music.Play();
-    RunFrameLoop(window, commandLine.loop);
-    CloseWindow();
+    RunFrameLoop(window.handle, *production, playback, commandLine.loop);
+    CloseWindow(window);
     return 0;
 }
 
@@ -75,7 +81,7 @@ int main(int argc, char** argv) {
         std::printf("zentrafel %s\n", ZENTRAFEL_VERSION);
         return 0;
     case LaunchMode::Invalid:
-        std::fprintf(stderr, "zentrafel: unknown argument '%s'\n", commandLine.badArgument);
+        Report("unknown argument '%s'", commandLine.badArgument);
         PrintUsage(stderr, argv[0]);
         return kUsageError;
     default:

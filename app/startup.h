@@ -1,6 +1,9 @@
 // Start-up steps shared by the production and the offline renderer: the
-// letterboxed viewport, the loading screen and the loading table.
+// letterboxed viewport, decoding the music ahead, and the loading table.
 #pragma once
+
+#include "audio/music.h"
+#include "scenes/production.h"
 
 struct Viewport {
     int x, y, width, height;
@@ -13,9 +16,9 @@ Viewport ComputeViewport(int width, int height);
 // the images and programs load; it touches no sound device. Music::Load takes
 // the result (or decodes the file itself where this was not called).
 void StartDecodingMusic();
-// Loads "./resource/loading.png" and draws it once (no clear, no swap).
-void DrawLoadingScreen(float aspect);
-// Loading steps 2 to 15: textures, tracks, scene data, particle system, render
-// target of the viewport's size, shader programs and music. False when a step
-// that start-up depends on fails (it has printed its own message).
-bool LoadProduction(const Viewport& viewport);
+// Loading steps 2 to 15 after the loading screen: the production's (its
+// render target of the viewport's size), then the music, last, once every
+// image and program is ready. False when a step that start-up depends on
+// fails (it has printed its own message).
+bool LoadProduction(Production& production, Music& music, const Viewport& viewport,
+                    float displayScale, GLuint windowFramebuffer = 0);

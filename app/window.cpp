@@ -1,12 +1,9 @@
 #include "app/window.h"
 
-#include "app/globals.h"
-#include "app/keys.h"
+#include "platform/report.h"
 
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -16,53 +13,54 @@ constexpr int kWindowedHeight = 480;
 // GLFW's own reason (no display, no GLX, ...) is the most useful thing a user
 // can be shown when start-up fails here.
 void ReportGlfwError(int code, const char* description) {
-    std::fprintf(stderr, "zentrafel: GLFW error 0x%x: %s\n", code, description);
+    Report("GLFW error 0x%x: %s", code, description);
 }
 
 // Full screen needs a monitor to take the mode from; without one the window
 // opens at the windowed size instead of dereferencing a missing video mode.
-GLFWmonitor* FullscreenMonitor(WindowSize& size) {
+GLFWmonitor* FullscreenMonitor(Window& window) {
     GLFWmonitor* monitor = glfwGetPrimaryMonitor();
     const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
     if (!mode) {
-        std::fprintf(stderr, "zentrafel: no monitor for full screen; opening a window\n");
+        Report("no monitor for full screen; opening a window");
         return nullptr;
     }
-    size = WindowSize{mode->width, mode->height};
+    window.width = mode->width;
+    window.height = mode->height;
     return monitor;
 }
 
 } // namespace
 
-WindowSize OpenWindow(bool fullscreen) {
+Window OpenWindow(bool fullscreen, Playback& playback) {
+    Window window{nullptr, kWindowedWidth, kWindowedHeight, 0.0f};
     glfwSetErrorCallback(ReportGlfwError);
     if (!glfwInit()) {
-        std::fprintf(stderr, "zentrafel: cannot start the window system (is there a display?)\n");
-        return WindowSize{0, 0};
+        Report("cannot start the window system (is there a display?)");
+        return window;
     }
-    WindowSize size{kWindowedWidth, kWindowedHeight};
-    GLFWmonitor* monitor = fullscreen ? FullscreenMonitor(size) : nullptr;
+    GLFWmonitor* monitor = fullscreen ? FullscreenMonitor(window) : nullptr;
     glfwWindowHint(GLFW_RESIZABLE, GL_FALSE);
-    window = glfwCreateWindow(size.width, size.height, "zentrafel", monitor, nullptr);
-    if (!window) {
-        std::fprintf(stderr, "zentrafel: cannot open a %dx%d window with an OpenGL context\n",
-                     size.width, size.height);
+    window.handle = glfwCreateWindow(window.width, window.height, "zentrafel", monitor, nullptr);
+    if (!window.handle) {
+        Report("cannot open a %dx%d window with an OpenGL context", window.width, window.height);
         glfwTerminate();
-        return WindowSize{0, 0};
+        return window;
     }
     if (monitor)
-        glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
-    displayScale = static_cast<float>(size.width / 800.0);
-    glfwSetKeyCallback(window, keyCallback);
-    glfwMakeContextCurrent(window);
+        glfwSetInputMode(window.handle, GLFW_CURSOR, GLFW_CURSOR_HIDDEN);
+    window.displayScale = static_cast<float>(window.width / 800.0);
+    glfwSetWindowUserPointer(window.handle, &playback);
+    glfwSetKeyCallback(window.handle, keyCallback);
+    glfwMakeContextCurrent(window.handle);
     // On contexts without GLX glewInit reports an error after it has loaded
     // every entry point; the requirements check that follows is what counts.
     glewInit();
-    return size;
+    return window;
 }
 
-void CloseWindow() {
-    glfwDestroyWindow(window);
-    window = nullptr;
+void CloseWindow(Window& window) {
+    glfwDestroyWindow(window.handle);
+    window.handle = nullptr;
     glfwTerminate();
 }

@@ -3,15 +3,21 @@
 // thread only.
 #pragma once
 
-struct WindowSize {
+#include "app/keys.h"
+
+struct GLFWwindow;
+
+struct Window {
+    GLFWwindow* handle;
     int width;
     int height;
+    float displayScale; // width in pixels / 800
 };
 
 // GLFW, the window (640 x 480, or full screen at the primary monitor's current
-// mode with the cursor hidden; never resizable), `displayScale`, the key
-// callback, the current context and GLEW. Sets the global `window`. On failure
-// prints a line on stderr, leaves GLFW terminated and returns {0, 0}.
-WindowSize OpenWindow(bool fullscreen);
-// Destroys `window` and terminates GLFW.
-void CloseWindow();
+// mode with the cursor hidden; never resizable), the key callback acting on
+// `playback`, the current context and GLEW. On failure prints a line on
+// stderr, leaves GLFW terminated and returns a null handle.
+Window OpenWindow(bool fullscreen, Playback& playback);
+// Destroys the window and terminates GLFW.
+void CloseWindow(Window& window);

@@ -1,10 +1,8 @@
 #include "audio/music.h"
 
-#include "platform/bass.h"
+#include "bass/bass.h"
 
 #include <cstdio>
-
-float spectrum[256];
 
 namespace {
 

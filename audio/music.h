@@ -1,7 +1,8 @@
 // Music: the sound of the production and the clock of the whole system.
 //
-// One instance for the run (the driver's global `music`), zero-filled static
-// storage: nothing constructs or destroys it. Every time crossing this
+// One instance for the run, owned by the program (the player, the offline
+// renderer): value-initialised, never copied, and nothing it opens is
+// released. Every time crossing this
 // interface is a double in seconds; inside, positions travel to and from the
 // audio library as byte positions converted by the library's own calls.
 // Called only from the thread that runs start-up and the frame loop.
@@ -9,14 +10,13 @@
 
 #include <cstdint>
 
-// The 128 magnitudes of a 256-sample FFT in elements 0..127, bin 0 lowest;
-// 128..255 are never written and stay 0. Filled by Music::ReadSpectrum.
-extern float spectrum[256];
-
 class Music {
 public:
     uint32_t stream; // the library's stream handle; 0 until Load created it
     double length;   // seconds; the frame loop runs while the position is below it
+    // The 128 magnitudes of a 256-sample FFT in elements 0..127, bin 0 lowest;
+    // 128..255 are never written and stay 0. Filled by ReadSpectrum.
+    float spectrum[256];
 
     // Starts the library (default device, else the no-sound device), opens the
     // file as a stream and reads its length. Prints the library's error text

@@ -26,10 +26,11 @@ void PointArraysAt(const Particle* first) {
 
 } // namespace
 
-bool ParticleSystem::Load(std::string spriteFile) {
+bool ParticleSystem::Load(const std::string& spriteFile, const std::string& vertexFile,
+                          const std::string& pixelFile) {
     glGetFloatv(GL_ALIASED_POINT_SIZE_RANGE, pointSizeRange);
     texture.Load(spriteFile);
-    return shader.Load("./resource/ps.ves", "", "./resource/ps.pis");
+    return shader.Load(vertexFile, "", pixelFile);
 }
 
 void ParticleSystem::Draw() {

@@ -23,8 +23,9 @@ public:
     std::vector<Particle> particles;
     float pointSizeRange[2]; // aliased point size range, read by Load
 
-    // Loads the sprite and "./resource/ps.ves" + "./resource/ps.pis"; the
-    // result is the shader program's.
-    bool Load(std::string spriteFile);
+    // Loads the sprite and the "ps" program from its vertex and pixel
+    // sources; the result is the shader program's.
+    bool Load(const std::string& spriteFile, const std::string& vertexFile,
+              const std::string& pixelFile);
     void Draw();
 };

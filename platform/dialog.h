@@ -1,5 +1,5 @@
 // The start-up question: a modal yes/no box asked before any window exists.
-// One implementation per OS (dialog_sdl.cpp, dialog_win32.cpp); where no box
+// One implementation per OS (dialog_linux.cpp, dialog_win32.cpp); where no box
 // can be shown (no display, an error) the answer is No.
 #pragma once
 

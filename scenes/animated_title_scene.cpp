@@ -1,52 +1,66 @@
-#include "app/globals.h"
-#include "app/timeline.h"
+// Scene 2: the same field, its rotation started afresh, with the title
+// animated by the "ri" program into the target and again on the window.
+#include "scenes/pass.h"
+#include "scenes/production.h"
 #include "scenes/scene_steps.h"
-#include "scenes/scenes.h"
+#include "scenes/shared_passes.h"
+
+#include <iterator>
 
 namespace {
 
 // The title goes through riProgram, alpha-blended: Begin binds everything so
 // that the caller may set the program's uniforms, End draws and unbinds.
-void BeginAnimatedTitle() {
-    titleTexture.Bind(GL_TEXTURE0);
+void BeginAnimatedTitle(Production& p) {
+    p.titleTexture.Bind(GL_TEXTURE0);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    riProgram.Bind();
+    p.riProgram.Bind();
 }
 
-void EndAnimatedTitle() {
+void EndAnimatedTitle(Production& p) {
     DrawTexturedQuad();
-    riProgram.Unbind();
+    p.riProgram.Unbind();
     glDisable(GL_BLEND);
-    titleTexture.Unbind();
+    p.titleTexture.Unbind();
 }
+
+// "a" rises over four seconds and holds, "p" keeps rising.
+// Leaves: the window bound again, colour white, "ri" holding this frame's
+// uniforms.
+void TitleIntoTarget(Production& p, const SceneFrame& f) {
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    BeginAnimatedTitle(p);
+    p.riProgram.SetUniform1f("a", static_cast<float>(f.t <= 4.0 ? f.t * 0.25 * 0.5 : 0.5));
+    p.riProgram.SetUniform1f("p", 0.05f * static_cast<float>(f.t));
+    EndAnimatedTitle(p);
+    p.renderTarget.Unbind();
+}
+
+// Again on the window, in the white the screen quad left; the program still
+// holds this frame's "a" and "p". Leaves: the shared state.
+void TitleOnWindow(Production& p, const SceneFrame&) {
+    BeginAnimatedTitle(p);
+    EndAnimatedTitle(p);
+}
+
+// Down to black over the last three seconds, into the wave grid.
+// Leaves: the shared state (colour black with the fade's alpha once it runs).
+void Fade(Production&, const SceneFrame& f) {
+    if (f.t > 19.0)
+        DrawFade(static_cast<float>((f.t - 19.0) / 3.0));
+}
+
+const Pass kPasses[] = {
+    {"line field (target clear + 10000 segments, 4 px)", LineFieldPass},
+    {"ri title into the target", TitleIntoTarget},
+    {"rb post pass (window clear + rb)", CentredPostPass},
+    {"ri title on the window", TitleOnWindow},
+    {"fade (last 3 s only)", Fade},
+};
 
 } // namespace
 
-void RenderAnimatedTitleScene(double musicTime) {
-    const double t = musicTime - kTitleStart;
-    music.ReadSpectrum();
-
-    // The same field as the opening, its rotation started afresh.
-    DrawLineField(t);
-
-    // The animated title into the target: "a" rises over four seconds and
-    // holds, "p" keeps rising.
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    BeginAnimatedTitle();
-    riProgram.SetUniform1f("a", static_cast<float>(t <= 4.0 ? t * 0.25 * 0.5 : 0.5));
-    riProgram.SetUniform1f("p", 0.05f * static_cast<float>(t));
-    EndAnimatedTitle();
-    renderTarget.Unbind();
-
-    DrawPostPass(0.5f, 0.5f, 500, 1.0f, 1.0f, 1.0f, 1.0f);
-
-    // Again on the window, in the white the screen quad left; the program
-    // still holds this frame's "a" and "p".
-    BeginAnimatedTitle();
-    EndAnimatedTitle();
-
-    // Down to black over the last three seconds, into the wave grid.
-    if (t > 19.0)
-        DrawFade(static_cast<float>((t - 19.0) / 3.0));
+PassList AnimatedTitleScene() {
+    return {kPasses, std::size(kPasses)};
 }

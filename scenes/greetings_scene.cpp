@@ -1,41 +1,23 @@
-#include "app/globals.h"
-#include "app/timeline.h"
-#include "scenes/scene_parts.h"
+// Scene 4: the particle cloud turning about the viewer, a plain copy with a
+// glow that follows the mid band, one greeting at a time, the fade.
+#include "scenes/greeting_index.h"
+#include "scenes/music_levels.h"
+#include "scenes/pass.h"
+#include "scenes/production.h"
 #include "scenes/scene_steps.h"
-#include "scenes/scenes.h"
 
 #include <GL/glu.h>
 
+#include <iterator>
+
 namespace {
-
-constexpr int kGreetingCount = 7;
-
-} // namespace
-
-void DrawPlainCopy() {
-    glClear(GL_COLOR_BUFFER_BIT);
-    renderTarget.BindTexture(GL_TEXTURE0);
-    DrawScreenQuad();
-}
-
-void AddGlow(float midLevel) {
-    rbProgram.Bind();
-    const float glow = 50.0f * midLevel;
-    rbProgram.SetUniform2f("o", 0.5f, 0.5f);
-    rbProgram.SetUniform1i("s", PostStrength(midLevel));
-    rbProgram.SetUniform4f("c", glow, glow, glow, glow);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
-    DrawScreenQuad();
-    glDisable(GL_BLEND);
-    rbProgram.Unbind();
-    renderTarget.UnbindTexture();
-}
 
 // The cloud, watched from inside, turning about all three axes; drawn
 // additively without depth so that it glows where particles crowd.
-void DrawCloud(float angle) {
-    renderTarget.Bind();
+// Leaves: the window bound again, the 3-D matrices loaded.
+void Cloud(Production& p, const SceneFrame& f) {
+    const float angle = static_cast<float>(f.t);
+    p.renderTarget.Bind();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     LoadPerspective();
     glMatrixMode(GL_MODELVIEW);
@@ -47,36 +29,61 @@ void DrawCloud(float angle) {
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
-    particleSystem.Draw();
+    p.particleSystem.Draw();
     glDisable(GL_BLEND);
-    renderTarget.Unbind();
+    p.renderTarget.Unbind();
 }
 
-// The tracks never leave 0..6, but an index past either end (or a NaN) must
-// not read outside the seven textures.
-int GreetingIndex(double value) {
-    if (!(value >= 0.0))
-        return 0;
-    if (value >= kGreetingCount - 1)
-        return kGreetingCount - 1;
-    return static_cast<int>(value);
+// The picture copied onto the cleared window as it is.
+// Leaves: the shared state but the target's texture bound and enabled.
+void PlainCopy(Production& p, const SceneFrame&) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    p.renderTarget.BindTexture(GL_TEXTURE0);
+    DrawScreenQuad();
 }
 
-void RenderGreetingsScene(double musicTime) {
-    const double t = musicTime - kGreetingsStart;
-    music.ReadSpectrum();
+// The post program's output added on top at a strength that follows the mid
+// band. Leaves: the shared state, colour white.
+void Glow(Production& p, const SceneFrame& f) {
+    const float midLevel = MidLevel(f.spectrum);
+    const float glow = 50.0f * midLevel;
+    p.rbProgram.Bind();
+    p.rbProgram.SetUniform2f("o", 0.5f, 0.5f);
+    p.rbProgram.SetUniform1i("s", PostStrength(midLevel));
+    p.rbProgram.SetUniform4f("c", glow, glow, glow, glow);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    DrawScreenQuad();
+    glDisable(GL_BLEND);
+    p.rbProgram.Unbind();
+    p.renderTarget.UnbindTexture();
+}
 
-    DrawCloud(static_cast<float>(t));
-    // A plain copy of the picture, with the post program's output added on
-    // top at a strength that follows the mid band.
-    DrawPlainCopy();
-    AddGlow(MidLevel());
+// The greeting strip, 37.5 % of the picture wide and 9.375 % high; each image
+// is switched while its grey level is 0.
+// Leaves: the shared state but the strip's scale on the modelview matrix.
+void Greeting(Production& p, const SceneFrame& f) {
+    const int index = GreetingIndex(p.tracks.greetingIndexTrack.Evaluate(f.t));
+    DrawAddedImage(p.greetingTextures[index], 0.375f, 0.09375f,
+                   static_cast<float>(p.tracks.greetingBrightnessTrack.Evaluate(f.t)));
+}
 
-    // Each image is switched while its grey level is 0.
-    const int index = GreetingIndex(greetingIndexTrack.Evaluate(t));
-    // The greeting strip, 37.5 % of the picture wide and 9.375 % high.
-    DrawAddedImage(greetingTextures[index], 0.375f, 0.09375f,
-                   static_cast<float>(greetingBrightnessTrack.Evaluate(t)));
-    // The fade's identity load also drops the strip's scale.
-    DrawFade(static_cast<float>(greetingsFadeTrack.Evaluate(t)));
+// The fade's identity load also drops the strip's scale.
+// Leaves: the shared state, colour black with the fade's alpha.
+void Fade(Production& p, const SceneFrame& f) {
+    DrawFade(static_cast<float>(p.tracks.greetingsFadeTrack.Evaluate(f.t)));
+}
+
+const Pass kPasses[] = {
+    {"particle cloud (target clear + sprites)", Cloud},
+    {"plain copy (window clear + copy)", PlainCopy},
+    {"rb glow added", Glow},
+    {"greeting strip", Greeting},
+    {"fade", Fade},
+};
+
+} // namespace
+
+PassList GreetingsScene() {
+    return {kPasses, std::size(kPasses)};
 }

@@ -1,14 +1,13 @@
-#include "audio/music.h"
-#include "scenes/scenes.h"
+#include "scenes/music_levels.h"
 
 #include <climits>
 #include <cmath>
 
-float LowLevel() {
+float LowLevel(const float* spectrum) {
     return (spectrum[1] + spectrum[0] + spectrum[2]) / 3.0f;
 }
 
-float MidLevel() {
+float MidLevel(const float* spectrum) {
     // Summed bin by bin in a float so that every run rounds the band the same
     // way.
     float sum = 0.0f;

@@ -5,6 +5,7 @@
 
 #include "gfx/particle_system.h"
 
+#include <cstdint>
 #include <vector>
 
 // 40 bytes: ten floats.
@@ -16,10 +17,19 @@ struct LineSegment {
 };
 static_assert(sizeof(LineSegment) == 40, "LineSegment is ten packed floats");
 
-// The next number 0..32767 of the sequence (state 1 at start, never reseeded).
-int Rand15();
+// The production's own pseudo-random sequence: every run must show the same
+// cloud and field, which a platform's rand() does not promise. One sequence
+// feeds both, the cloud first.
+class Rand15 {
+public:
+    // The next number 0..32767 (state 1 at start, never reseeded).
+    int operator()();
+
+private:
+    uint32_t state = 1;
+};
 
 // Appends the 2000 particles; w = displayScale × 640.
-void GenerateParticleCloud(ParticleSystem& system, float displayScale);
+void GenerateParticleCloud(Rand15& rand15, ParticleSystem& system, float displayScale);
 // Appends the 10000 segments.
-void GenerateLineField(std::vector<LineSegment>& field);
+void GenerateLineField(Rand15& rand15, std::vector<LineSegment>& field);

@@ -1,8 +1,5 @@
 #include "scenes/scene_steps.h"
 
-#include "app/globals.h"
-#include "scenes/scenes.h"
-
 #include <GL/glu.h>
 
 void LoadPerspective() {
@@ -23,10 +20,10 @@ namespace {
 // Each stroke runs from white at its origin to its tip colour; in silence the
 // tip sits just beside the origin, and the bass pushes it out along the
 // segment's own direction. Negative tip colours are clamped to black by GL.
-void DrawSegments(float lowLevel) {
+void DrawSegments(const std::vector<LineSegment>& field, float lowLevel) {
     glLineWidth(4.0f);
     glBegin(GL_LINES);
-    for (const LineSegment& segment : LineField) {
+    for (const LineSegment& segment : field) {
         const float* o = segment.origin;
         const float* d = segment.direction;
         const float reach = lowLevel * segment.gain;
@@ -41,14 +38,14 @@ void DrawSegments(float lowLevel) {
 
 } // namespace
 
-void DrawLineField(double angle) {
+void DrawLineField(RenderTarget& target, const std::vector<LineSegment>& field, double angle,
+                   float lowLevel) {
     glEnable(GL_DEPTH_TEST);
-    renderTarget.Bind();
+    target.Bind();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     LoadPerspective();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    const float lowLevel = LowLevel();
 
     // The viewer stands at the centre of the field, which turns about all
     // three axes by the same angle.
@@ -56,23 +53,24 @@ void DrawLineField(double angle) {
     glRotated(angle, 1.0, 0.0, 0.0);
     glRotated(angle, 0.0, 1.0, 0.0);
     glRotated(angle, 0.0, 0.0, 1.0);
-    DrawSegments(lowLevel);
+    DrawSegments(field, lowLevel);
 
     glDisable(GL_DEPTH_TEST);
     LoadIdentityMatrices();
 }
 
-void DrawPostPass(float ox, float oy, int s, float cr, float cg, float cb, float ca) {
+void DrawPostPass(RenderTarget& target, Shader& postProgram, const PostUniforms& uniforms) {
     // The whole window, letterbox bars included.
     glClear(GL_COLOR_BUFFER_BIT);
-    renderTarget.BindTexture(GL_TEXTURE0);
-    rbProgram.Bind();
-    rbProgram.SetUniform2f("o", ox, oy);
-    rbProgram.SetUniform1i("s", s);
-    rbProgram.SetUniform4f("c", cr, cg, cb, ca);
+    target.BindTexture(GL_TEXTURE0);
+    postProgram.Bind();
+    postProgram.SetUniform2f("o", uniforms.originX, uniforms.originY);
+    postProgram.SetUniform1i("s", uniforms.strength);
+    const float* c = uniforms.colour;
+    postProgram.SetUniform4f("c", c[0], c[1], c[2], c[3]);
     DrawScreenQuad();
-    rbProgram.Unbind();
-    renderTarget.UnbindTexture();
+    postProgram.Unbind();
+    target.UnbindTexture();
 }
 
 void DrawImageQuad(Texture& texture) {

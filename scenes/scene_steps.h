@@ -1,12 +1,26 @@
-// The frame all scenes share: the off-screen line field pass, the post pass to
-// the window, the full-screen image quad and the fade. Each returns with the
-// GL state every renderer leaves behind (window framebuffer and viewport,
-// depth test, blending and texturing off, texture 0, no program, modelview
-// selected, both matrices identity) unless it says otherwise.
+// The steps the scenes share: the off-screen line field, the post pass to the
+// window, the full-screen image quad, the added image strip and the fade.
+// Each returns with the GL state every scene leaves behind (window
+// framebuffer and viewport, depth test, blending and texturing off, texture
+// 0, no program, modelview selected, both matrices identity) unless it says
+// otherwise.
 #pragma once
 
 #include "gfx/render_target.h" // DrawTexturedQuad
+#include "gfx/shader.h"
 #include "gfx/texture.h"
+#include "scenes/scene_data.h"
+
+#include <vector>
+
+// The uniforms of the "rb" post program: the point the zoom blur streaks
+// away from ("o", in texture coordinates), its strength ("s") and the colour
+// it multiplies by ("c").
+struct PostUniforms {
+    float originX, originY;
+    int strength;
+    float colour[4];
+};
 
 // Loads identity and the one lens of every 3-D pass (60 degrees, 16:9,
 // 0.1 to 1000, whatever the target's size); leaves the projection selected.
@@ -14,12 +28,13 @@ void LoadPerspective();
 // Loads identity into the projection and then the modelview matrix, leaving
 // the modelview selected.
 void LoadIdentityMatrices();
-// Binds the render target, clears it and draws the line field turned by
-// `angle` degrees about each axis; leaves the target bound, depth test off and
-// both matrices identity.
-void DrawLineField(double angle);
-// Draws the render target's picture over the cleared window through rbProgram.
-void DrawPostPass(float ox, float oy, int s, float cr, float cg, float cb, float ca);
+// Binds the target, clears it and draws the field turned by `angle` degrees
+// about each axis, its tips pushed out by the low band; leaves the target
+// bound, depth test off and both matrices identity.
+void DrawLineField(RenderTarget& target, const std::vector<LineSegment>& field, double angle,
+                   float lowLevel);
+// Draws the target's picture over the cleared window through the post program.
+void DrawPostPass(RenderTarget& target, Shader& postProgram, const PostUniforms& uniforms);
 // Draws the texture over the whole viewport, alpha-blended.
 void DrawImageQuad(Texture& texture);
 // Adds the texture onto the picture at the given grey level, over a quad

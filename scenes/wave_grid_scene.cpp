@@ -1,11 +1,14 @@
-#include "app/globals.h"
-#include "app/timeline.h"
-#include "scenes/scene_parts.h"
+// Scene 3: a wave grid driven by the mid band, the post pass circling the
+// picture, the caption strip and the fade.
+#include "scenes/music_levels.h"
+#include "scenes/pass.h"
+#include "scenes/production.h"
 #include "scenes/scene_steps.h"
-#include "scenes/scenes.h"
 
 #include <GL/glu.h>
+
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -30,37 +33,53 @@ void DrawStrokes(float t, float midLevel) {
     glEnd();
 }
 
-} // namespace
-
 // The grid, seen from a fixed point above one corner. The depth test and the
 // matrices stay as they are: the post pass's screen quad resets them.
-void DrawWaveGrid(float t, float midLevel) {
-    renderTarget.Bind();
+// Leaves: the window bound again, depth test on, the 3-D matrices loaded.
+void WaveGrid(Production& p, const SceneFrame& f) {
+    p.renderTarget.Bind();
     glEnable(GL_DEPTH_TEST);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     LoadPerspective();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(100.0, 100.0, 100.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
-    DrawStrokes(t, midLevel);
-    renderTarget.Unbind();
+    DrawStrokes(static_cast<float>(f.t), MidLevel(f.spectrum));
+    p.renderTarget.Unbind();
 }
 
-void RenderWaveGridScene(double musicTime) {
-    const double t = musicTime - kGridStart;
-    music.ReadSpectrum();
-
-    const float midLevel = MidLevel();
-    DrawWaveGrid(static_cast<float>(t), midLevel);
-
-    // The post program's point circles the picture once every 4π seconds.
-    const double u = -0.5 * t;
+// The post program's point circles the picture once every 4π seconds, its
+// strength falling with the mid band. Leaves: the shared state, colour white.
+void TravellingPostPass(Production& p, const SceneFrame& f) {
+    const double u = -0.5 * f.t;
     const float ox = static_cast<float>(0.5 + 0.5 * std::sin(u));
     const float oy = static_cast<float>(0.5 + 0.5 * std::cos(u));
-    DrawPostPass(ox, oy, PostStrength(midLevel), 1.0f, 1.0f, 1.0f, 1.0f);
+    const int strength = PostStrength(MidLevel(f.spectrum));
+    DrawPostPass(p.renderTarget, p.rbProgram, {ox, oy, strength, {1.0f, 1.0f, 1.0f, 1.0f}});
+}
 
-    // The caption strip: half the picture's width, an eighth of its height.
-    DrawAddedImage(captionTexture, 0.5f, 0.125f, static_cast<float>(captionTrack.Evaluate(t)));
-    // The fade's identity load also drops the caption's scale.
-    DrawFade(static_cast<float>(gridFadeTrack.Evaluate(t)));
+// The caption strip: half the picture's width, an eighth of its height.
+// Leaves: the shared state but the strip's scale on the modelview matrix.
+void Caption(Production& p, const SceneFrame& f) {
+    DrawAddedImage(p.captionTexture, 0.5f, 0.125f,
+                   static_cast<float>(p.tracks.captionTrack.Evaluate(f.t)));
+}
+
+// The fade's identity load also drops the caption's scale.
+// Leaves: the shared state, colour black with the fade's alpha.
+void Fade(Production& p, const SceneFrame& f) {
+    DrawFade(static_cast<float>(p.tracks.gridFadeTrack.Evaluate(f.t)));
+}
+
+const Pass kPasses[] = {
+    {"wave grid (target clear + 128x128 strokes, 2 px)", WaveGrid},
+    {"rb post pass (window clear + rb)", TravellingPostPass},
+    {"caption strip", Caption},
+    {"fade", Fade},
+};
+
+} // namespace
+
+PassList WaveGridScene() {
+    return {kPasses, std::size(kPasses)};
 }

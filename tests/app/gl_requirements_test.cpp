@@ -1,6 +1,6 @@
 #include "app/gl_requirements.h"
 
-#include "tests/app/shared_gl.h"
+#include "tests/support/gl_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ const char* FirstMissingWithout(std::set<std::string> names) {
 
 TEST(GlRequirements, NamesTheMissingFeature) {
     EXPECT_EQ(FirstMissingWithout({}), nullptr);
-    EXPECT_STREQ(FirstMissingWithout({"GL_VERSION_2_0"}), "GL_VERSION_2_0");
+    EXPECT_STREQ(FirstMissingWithout({"GL_VERSION_2_1"}), "GL_VERSION_2_1");
     EXPECT_STREQ(FirstMissingWithout({"GL_EXT_framebuffer_object"}), "GL_EXT_framebuffer_object");
     EXPECT_STREQ(FirstMissingWithout({"GL_EXT_framebuffer_blit"}), "GL_EXT_framebuffer_blit");
     EXPECT_STREQ(FirstMissingWithout({"GL_ARB_point_parameters"}), "GL_ARB_point_parameters");
@@ -32,13 +32,13 @@ TEST(GlRequirements, NamesTheMissingFeature) {
 }
 
 TEST(GlRequirements, ReportsTheVersionBeforeExtensions) {
-    EXPECT_STREQ(FirstMissingWithout({"GL_ARB_point_sprite", "GL_VERSION_2_0"}), "GL_VERSION_2_0");
+    EXPECT_STREQ(FirstMissingWithout({"GL_ARB_point_sprite", "GL_VERSION_2_1"}), "GL_VERSION_2_1");
 }
 
 TEST(GlRequirements, NamesNothingOnlyWhenEveryOneIsThere) {
     // A name GLEW does not know reads as missing, so a misspelt requirement
     // would stop every start-up here.
-    ASSERT_TRUE(SharedGlReady());
+    ASSERT_TRUE(TestGlReady(1920, 1080));
     EXPECT_FALSE(GlewHasFeature("GL_EXT_no_such_extension"));
     EXPECT_EQ(FirstMissingGlRequirement(), nullptr);
 }

@@ -1,7 +1,6 @@
 // The playback keys against the real music clock and a real GLFW window
 // (under an X server). Every test starts paused at 20 s, so the clock only
 // moves when a key moves it.
-#include "app/globals.h"
 #include "app/keys.h"
 
 #include <GLFW/glfw3.h>
@@ -19,6 +18,8 @@ constexpr double kStart = 20.0;
 constexpr double kFrameTolerance = 1e-3;
 
 GLFWwindow* testWindow = nullptr;
+Music music{};
+Playback playback{&music};
 
 std::string Send(int key, int action) {
     testing::internal::CaptureStdout();
@@ -51,13 +52,14 @@ class PlaybackKeys : public testing::Test {
         glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
         testWindow = glfwCreateWindow(64, 64, "keys", nullptr, nullptr);
         ASSERT_NE(testWindow, nullptr);
+        glfwSetWindowUserPointer(testWindow, &playback);
         ASSERT_TRUE(music.Load("./resource/noise.ogg"));
         music.Play();
     }
     void SetUp() override {
-        if (playing)
+        if (playback.playing)
             Press(GLFW_KEY_SPACE);
-        ASSERT_FALSE(playing);
+        ASSERT_FALSE(playback.playing);
         music.SetPosition(kStart);
         glfwSetWindowShouldClose(testWindow, GLFW_FALSE);
     }
@@ -65,7 +67,7 @@ class PlaybackKeys : public testing::Test {
     // Nothing observable moved: still paused at `position`, no output, no close.
     void ExpectUnchanged(double position, const std::string& output) {
         EXPECT_EQ(output, "");
-        EXPECT_FALSE(playing);
+        EXPECT_FALSE(playback.playing);
         EXPECT_NEAR(music.Position(), position, kFrameTolerance);
         EXPECT_FALSE(glfwWindowShouldClose(testWindow));
     }
@@ -75,11 +77,11 @@ class PlaybackKeys : public testing::Test {
 
 TEST_F(PlaybackKeys, SpaceResumesThenPausesPrintingTheFrozenTime) {
     EXPECT_EQ(Press(GLFW_KEY_SPACE), "");
-    EXPECT_TRUE(playing);
+    EXPECT_TRUE(playback.playing);
     ASSERT_TRUE(ClockPasses(kStart + 0.05)) << "the clock did not run after resuming";
 
     const std::string line = Press(GLFW_KEY_SPACE);
-    EXPECT_FALSE(playing);
+    EXPECT_FALSE(playback.playing);
     ASSERT_EQ(line.rfind("time:", 0), 0u) << line;
     ASSERT_EQ(line.back(), '\n');
     const std::string number = line.substr(5, line.size() - 6);
@@ -117,7 +119,7 @@ TEST_F(PlaybackKeys, SeeksStopAtTheStartAndAtTheEnd) {
 TEST_F(PlaybackKeys, EscapeRequestsTheCloseAndTouchesNothingElse) {
     EXPECT_EQ(Press(GLFW_KEY_ESCAPE), "");
     EXPECT_TRUE(glfwWindowShouldClose(testWindow));
-    EXPECT_FALSE(playing);
+    EXPECT_FALSE(playback.playing);
     EXPECT_NEAR(music.Position(), kStart, kFrameTolerance);
 }
 

@@ -2,7 +2,7 @@
 // letterboxed window and which way up it is.
 #include "app/startup.h"
 
-#include "tests/app/shared_gl.h"
+#include "tests/support/gl_fixture.h"
 
 #include <GL/glew.h>
 #include <gtest/gtest.h>
@@ -69,13 +69,14 @@ class LoadingScreen : public testing::Test {
 // Draws the loading screen into a cleared width x height window the way
 // start-up does, with the letterbox viewport in force.
 void DrawInWindow(int width, int height) {
-    ASSERT_TRUE(SharedGlReady());
+    ASSERT_TRUE(TestGlReady(1920, 1080));
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     const Viewport v = ComputeViewport(width, height);
     glViewport(v.x, v.y, v.width, v.height);
     glClear(GL_COLOR_BUFFER_BIT);
-    DrawLoadingScreen(static_cast<float>(width) / height);
+    Production production;
+    production.DrawLoadingScreen(static_cast<float>(width) / height);
     glFinish();
 }
 

@@ -6,6 +6,7 @@
 
 FakeScript fakeScript;
 std::vector<std::string> fakeCalls;
+const void* fakeSpectrum = nullptr;
 
 namespace {
 
@@ -99,7 +100,7 @@ BOOL BASS_ChannelStop(DWORD handle) {
 }
 
 DWORD BASS_ChannelGetData(DWORD handle, void* buffer, DWORD length) {
-    std::string target = buffer == spectrum ? "spectrum" : Pointer(buffer);
+    std::string target = buffer && buffer == fakeSpectrum ? "spectrum" : Pointer(buffer);
     Record("BASS_ChannelGetData", Number(handle) + ", " + target + ", " + Number(length));
     return DWORD(-1);
 }

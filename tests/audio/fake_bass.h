@@ -4,7 +4,7 @@
 // names for it (0 when none).
 #pragma once
 
-#include "platform/bass.h"
+#include "bass/bass.h"
 
 #include <map>
 #include <string>
@@ -26,6 +26,8 @@ struct FakeScript {
 
 extern FakeScript fakeScript;
 extern std::vector<std::string> fakeCalls;
+// The buffer the calls record as "spectrum": the music's own array.
+extern const void* fakeSpectrum;
 
 // A fresh script and an empty record.
 void ResetFake();

@@ -197,6 +197,7 @@ class MusicCalls : public testing::Test {
         ResetFake();
         music.stream = 7;
         music.length = 10.0;
+        fakeSpectrum = music.spectrum;
     }
     Music music{};
 };

@@ -2,9 +2,9 @@
 // initialises the library: the no-sound fallback, the clock through Music,
 // and what Load prints for a bad music file.
 #include "audio/music.h"
-#include "platform/audio_options.h"
-#include "tests/audio/fresh_process.h"
-#include "tests/audio/ogg_files.h"
+#include "bass/audio_options.h"
+#include "tests/support/fresh_process.h"
+#include "tests/support/ogg_files.h"
 
 #include <gtest/gtest.h>
 

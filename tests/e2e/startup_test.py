@@ -106,9 +106,10 @@ class Environment(unittest.TestCase):
         self.assertIn("zentrafel: cannot open a 640x480 window", errors)
 
     def test_a_missing_gl_feature_is_named_before_loading(self):
-        # Mesa can pretend to be an older driver: an older version, or only
-        # the extensions of the years up to 2004 (before framebuffer blits).
-        cases = [("GL_VERSION_2_0", {"MESA_GL_VERSION_OVERRIDE": "1.5"}),
+        # Mesa can pretend to be an older driver: GL 2.0, one short of the
+        # shaders' GLSL 1.20, or only the extensions of the years up to 2004
+        # (before framebuffer blits).
+        cases = [("GL_VERSION_2_1", {"MESA_GL_VERSION_OVERRIDE": "2.0"}),
                  ("GL_EXT_framebuffer_blit", {"MESA_GL_VERSION_OVERRIDE": "2.1",
                                               "MESA_EXTENSION_MAX_YEAR": "2004"})]
         for missing, changes in cases:

@@ -1,11 +1,14 @@
 #include "gfx/particle_system.h"
 
-#include "tests/gfx/gl_test.h"
-#include "tests/gfx/png_files.h"
+#include "tests/support/gl_fixture.h"
+#include "tests/support/png_files.h"
 
 #include <GL/glu.h>
 
 namespace {
+
+const char* const kVertexFile = "./resource/ps.ves";
+const char* const kPixelFile = "./resource/ps.pis";
 
 // The base size a 320-pixel-wide window gives every particle (640 × 320 / 800).
 constexpr float kBaseSize = 256.0f;
@@ -29,7 +32,7 @@ class ParticleSystemTest : public GlTest {
     void SetUp() override {
         GlTest::SetUp();
         const std::string sprite = WriteDiscSprite();
-        CapturePrinted([&] { ASSERT_TRUE(system.Load(sprite)); });
+        CapturePrinted([&] { ASSERT_TRUE(system.Load(sprite, kVertexFile, kPixelFile)); });
     }
 
     // The greetings scene's camera and blending around the draw.
@@ -69,7 +72,7 @@ TEST_F(ParticleSystemLoad, ReadsThePointSizeRangeAndReturnsTheProgramResult) {
     ParticleSystem system{};
     const std::string missing = ScratchPath("no_sprite.png");
     bool loaded = false;
-    const std::string printed = CapturePrinted([&] { loaded = system.Load(missing); });
+    const std::string printed = CapturePrinted([&] { loaded = system.Load(missing, kVertexFile, kPixelFile); });
     EXPECT_TRUE(loaded) << "a missing sprite does not fail the load";
     EXPECT_EQ(system.texture.id, 0u);
     EXPECT_EQ(printed, "Texture::Load " + missing +
@@ -81,7 +84,7 @@ TEST_F(ParticleSystemLoad, ReadsThePointSizeRangeAndReturnsTheProgramResult) {
 
     GlStandIn<PFNGLCREATEPROGRAMPROC> noProgram(__glewCreateProgram, []() -> GLuint { return 0; });
     ParticleSystem failing{};
-    CapturePrinted([&] { loaded = failing.Load(missing); });
+    CapturePrinted([&] { loaded = failing.Load(missing, kVertexFile, kPixelFile); });
     EXPECT_FALSE(loaded);
 }
 

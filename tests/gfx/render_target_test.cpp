@@ -1,6 +1,6 @@
 #include "gfx/render_target.h"
 
-#include "tests/gfx/gl_test.h"
+#include "tests/support/gl_fixture.h"
 
 #include <cstdio>
 

@@ -5,8 +5,8 @@
 #include "gfx/shader.h"
 #include "gfx/texture.h"
 
-#include "tests/gfx/gl_test.h"
-#include "tests/gfx/png_files.h"
+#include "tests/support/gl_fixture.h"
+#include "tests/support/png_files.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,7 +1,7 @@
 #include "gfx/render_target.h"
 #include "gfx/shader.h"
 
-#include "tests/gfx/gl_test.h"
+#include "tests/support/gl_fixture.h"
 
 #include <initializer_list>
 

@@ -1,8 +1,8 @@
 #include "gfx/render_target.h"
 #include "gfx/texture.h"
 
-#include "tests/gfx/gl_test.h"
-#include "tests/gfx/png_files.h"
+#include "tests/support/gl_fixture.h"
+#include "tests/support/png_files.h"
 
 #include <fstream>
 #include <iterator>

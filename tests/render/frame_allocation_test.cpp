@@ -19,7 +19,7 @@ namespace {
 constexpr int kFrames = 300;
 
 // Only one production per process: its objects are globals.
-OfflineProduction& Production() {
+OfflineProduction& StartedProduction() {
     static OfflineProduction production;
     static bool started = production.Start(96, 54);
     EXPECT_TRUE(started);
@@ -29,7 +29,7 @@ OfflineProduction& Production() {
 } // namespace
 
 TEST(FrameLoop, CounterSeesAllocationsOfOurs) {
-    Production();
+    StartedProduction();
     StartCountingAllocations();
     auto numbers = std::make_unique<int[]>(1000);
     void* volatile block = std::malloc(64);
@@ -43,7 +43,7 @@ TEST(FrameLoop, CounterSeesAllocationsOfOurs) {
 }
 
 TEST(FrameLoop, AllocatesNothingOverHundredsOfFrames) {
-    OfflineProduction& production = Production();
+    OfflineProduction& production = StartedProduction();
     // With motion blur: every subframe is drawn and read as a plain frame is,
     // and summed on top.
     Exposure exposure;

@@ -3,17 +3,13 @@
 // has the same background, and what differs is the strip.
 #include "production_frames.h"
 
-#include "app/globals.h"
-#include "app/timeline.h"
-#include "scenes/scenes.h"
 
 #include <utility>
 
 namespace {
 
 Frame GreetingsAt(double sceneTime) {
-    RenderGreetingsScene(kGreetingsStart + sceneTime);
-    return ProductionTest::ReadWindow();
+    return ProductionTest::RenderScene(GreetingsScene(), sceneTime);
 }
 
 // The sum of absolute channel differences inside (or outside) a rectangle.
@@ -36,8 +32,8 @@ using GreetingStrip = ProductionTest;
 
 TEST_F(GreetingStrip, ImagesChangeOnlyWhileTheStripIsDark) {
     std::vector<Particle> cloud;
-    std::swap(cloud, particleSystem.particles);
-    music.SetPosition(0.0);
+    std::swap(cloud, Scenes().particleSystem.particles);
+    Sound().SetPosition(0.0);
     const Rect strip = Centre(0.375, 0.09375);
     // Wide enough for the strip's edge pixels, which filtering may touch.
     const Rect margin{strip.x - 2, strip.y - 2, strip.width + 4, strip.height + 4};
@@ -51,5 +47,5 @@ TEST_F(GreetingStrip, ImagesChangeOnlyWhileTheStripIsDark) {
         EXPECT_GT(Difference(before, dark, strip, true), 20L * strip.width * strip.height / 10);
         EXPECT_GT(Difference(after, before, strip, true), 20L * strip.width * strip.height / 10);
     }
-    std::swap(cloud, particleSystem.particles);
+    std::swap(cloud, Scenes().particleSystem.particles);
 }

@@ -1,33 +1,35 @@
 #include "production_frames.h"
 
-#include "app/globals.h"
-#include "app/timeline.h"
-#include "platform/headless_gl.h"
+#include "scenes/sections.h"
+#include "tests/support/gl_fixture.h"
 
 #include <GL/glew.h>
 #include <algorithm>
 
 namespace {
 
-constexpr int kWindowWidth = 320;
-constexpr int kWindowHeight = 240;
+constexpr int kFrameWidth = 320;
+constexpr int kFrameHeight = 240;
 
-Viewport viewport;
-HeadlessGl* context = nullptr;
+// The test program's production and music, made by the first case that
+// needs them and kept, like the context, until the process ends.
+struct Started {
+    Production production;
+    Music music{};
+    Viewport viewport{};
+};
 
-bool StartOnce() {
-    static const bool started = [] {
-        // Like the production's window, the context lives until the process
-        // ends: tearing it down would unload the driver before the leak
-        // checker could tell its allocations apart.
-        context = new HeadlessGl;
-        if (!context->Create(kWindowWidth, kWindowHeight))
-            return false;
-        // As the driver does before loading: the particles' size follows it.
-        displayScale = static_cast<float>(kWindowWidth) / 800.0f;
-        viewport = ComputeViewport(kWindowWidth, kWindowHeight);
-        glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
-        return LoadProduction(viewport);
+Started* StartOnce() {
+    static Started* started = [] {
+        if (!TestGlReady(kFrameWidth, kFrameHeight))
+            return static_cast<Started*>(nullptr);
+        auto* s = new Started;
+        // As the player does before loading: the particles' size follows the
+        // window's width.
+        const float displayScale = static_cast<float>(kFrameWidth) / 800.0f;
+        s->viewport = ComputeViewport(kFrameWidth, kFrameHeight);
+        glViewport(s->viewport.x, s->viewport.y, s->viewport.width, s->viewport.height);
+        return LoadProduction(s->production, s->music, s->viewport, displayScale) ? s : nullptr;
     }();
     return started;
 }
@@ -67,25 +69,44 @@ void ProductionTest::SetUp() {
     ASSERT_TRUE(StartOnce()) << "the production did not start headlessly";
 }
 
+Production& ProductionTest::Scenes() {
+    return StartOnce()->production;
+}
+
+Music& ProductionTest::Sound() {
+    return StartOnce()->music;
+}
+
 const Viewport& ProductionTest::View() {
-    return viewport;
+    return StartOnce()->viewport;
 }
 
 Rect ProductionTest::Centre(double fx, double fy) {
+    const Viewport& viewport = View();
     const int w = static_cast<int>(viewport.width * fx);
     const int h = static_cast<int>(viewport.height * fy);
     return {viewport.x + (viewport.width - w) / 2, viewport.y + (viewport.height - h) / 2, w, h};
 }
 
 Frame ProductionTest::ReadWindow() {
-    Frame frame{kWindowWidth, kWindowHeight, {}};
-    frame.rgba.resize(4 * kWindowWidth * kWindowHeight);
-    glReadPixels(0, 0, kWindowWidth, kWindowHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.rgba.data());
+    Frame frame{kFrameWidth, kFrameHeight, {}};
+    frame.rgba.resize(4 * kFrameWidth * kFrameHeight);
+    glReadPixels(0, 0, kFrameWidth, kFrameHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.rgba.data());
     return frame;
 }
 
 Frame ProductionTest::RenderAt(double t) {
+    Music& music = Sound();
     music.SetPosition(t);
-    RenderFrame(t);
+    music.ReadSpectrum();
+    RenderFrame(Scenes(), FrameInput{t, music.spectrum});
+    return ReadWindow();
+}
+
+Frame ProductionTest::RenderScene(PassList scene, double t) {
+    Music& music = Sound();
+    music.ReadSpectrum();
+    for (const Pass& pass : scene)
+        pass.draw(Scenes(), SceneFrame{t, music.spectrum});
     return ReadWindow();
 }

@@ -1,9 +1,11 @@
 // The real start-up run headlessly, and frames read back from the "window":
 // a 320 × 240 pbuffer letterboxed to a 320 × 180 picture, as a 4:3 window is.
-// The production's objects are globals, so it starts once per test process.
+// One production and its music serve every case of a test program; the
+// audio library starts once per process.
 #pragma once
 
 #include "app/startup.h"
+#include "scenes/pass.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -28,11 +30,16 @@ class ProductionTest : public ::testing::Test {
   public:
     void SetUp() override;
 
+    static Production& Scenes();
+    static Music& Sound();
     static const Viewport& View();
     // The centred part of the picture `fx` of its width and `fy` of its height.
     static Rect Centre(double fx, double fy);
     static Frame ReadWindow();
     // Places the music at `t` (its spectrum follows) and draws what the
-    // timeline draws there.
+    // section table draws there.
     static Frame RenderAt(double t);
+    // Reads the spectrum where the music stands and runs one scene's passes
+    // at scene time t, as its section would.
+    static Frame RenderScene(PassList scene, double t);
 };

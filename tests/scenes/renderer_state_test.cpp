@@ -2,9 +2,8 @@
 // band hands to the post program.
 #include "production_frames.h"
 
-#include "app/globals.h"
-#include "app/timeline.h"
-#include "scenes/scenes.h"
+#include "scenes/music_levels.h"
+#include "scenes/timeline.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ void ExpectIdentity(GLenum matrix) {
 }
 
 GLint RbLocation(const char* name) {
-    return glGetUniformLocation(rbProgram.program, name);
+    return glGetUniformLocation(ProductionTest::Scenes().rbProgram.program, name);
 }
 
 } // namespace
@@ -53,22 +52,24 @@ TEST_F(RendererState, EveryRendererLeavesTheSharedState) {
 TEST_F(RendererState, MidBandSetsStrengthAndGlow) {
     GLint s = 0;
     GLfloat c[4];
-    music.SetPosition(0.0);
-    RenderWaveGridScene(kGridStart + 1.0);
-    ASSERT_EQ(MidLevel(), 1.0f) << "the music's first instant is not silent";
-    glGetUniformiv(rbProgram.program, RbLocation("s"), &s);
+    const GLuint rb = Scenes().rbProgram.program;
+    const float* spectrum = Sound().spectrum;
+    Sound().SetPosition(0.0);
+    RenderScene(WaveGridScene(), 1.0);
+    ASSERT_EQ(MidLevel(spectrum), 1.0f) << "the music's first instant is not silent";
+    glGetUniformiv(rb, RbLocation("s"), &s);
     EXPECT_EQ(s, 450);
-    RenderGreetingsScene(kGreetingsStart + 1.0);
-    glGetUniformiv(rbProgram.program, RbLocation("s"), &s);
-    glGetUniformfv(rbProgram.program, RbLocation("c"), c);
+    RenderScene(GreetingsScene(), 1.0);
+    glGetUniformiv(rb, RbLocation("s"), &s);
+    glGetUniformfv(rb, RbLocation("c"), c);
     EXPECT_EQ(s, 450);
     EXPECT_TRUE(c[0] == 50.0f && c[1] == 50.0f && c[2] == 50.0f && c[3] == 50.0f);
 
     // With the music playing, from what this frame read into `spectrum`.
     RenderAt(kGreetingsStart + 20.0);
-    ASSERT_GT(MidLevel(), 1.0f);
-    glGetUniformiv(rbProgram.program, RbLocation("s"), &s);
-    glGetUniformfv(rbProgram.program, RbLocation("c"), c);
-    EXPECT_EQ(s, PostStrength(MidLevel()));
-    EXPECT_EQ(c[3], 50.0f * MidLevel());
+    ASSERT_GT(MidLevel(spectrum), 1.0f);
+    glGetUniformiv(rb, RbLocation("s"), &s);
+    glGetUniformfv(rb, RbLocation("c"), c);
+    EXPECT_EQ(s, PostStrength(MidLevel(spectrum)));
+    EXPECT_EQ(c[3], 50.0f * MidLevel(spectrum));
 }

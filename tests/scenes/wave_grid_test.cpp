@@ -1,9 +1,7 @@
 // The grid's strokes as GL receives them, caught in feedback mode.
 #include "production_frames.h"
 
-#include "app/globals.h"
-#include "app/timeline.h"
-#include "scenes/scenes.h"
+#include "scenes/music_levels.h"
 
 #include <GL/glu.h>
 #include <cmath>
@@ -17,9 +15,9 @@ bool IsByte(GLfloat channel, int value) {
 
 // Where the grid camera puts a point in the render target. The frame has left
 // the modelview selected at identity; both matrices are built on it.
-void ExpectAt(const GLfloat* vertex, double x, double y, double z) {
+void ExpectAt(const RenderTarget& target, const GLfloat* vertex, double x, double y, double z) {
     GLdouble model[16], projection[16], window[3];
-    const GLint view[4] = {0, 0, renderTarget.width, renderTarget.height};
+    const GLint view[4] = {0, 0, target.width, target.height};
     gluPerspective(60.0, 16.0 / 9.0, 0.1, 1000.0);
     glGetDoublev(GL_MODELVIEW_MATRIX, projection);
     glLoadIdentity();
@@ -39,14 +37,14 @@ using WaveGrid = ProductionTest;
 // column 31 sends the stroke down to about -99.6 at t = 0, fully in view.
 TEST_F(WaveGrid, StrokesRiseFromBlackFeetToByteColouredTopsOnTheWave) {
     std::vector<GLfloat> buffer(1 << 20);
-    music.SetPosition(0.0);
+    Sound().SetPosition(0.0);
     for (double t : {0.0, 1.5}) {
         SCOPED_TRACE(t);
         glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
         glRenderMode(GL_FEEDBACK);
-        RenderWaveGridScene(kGridStart + t);
+        RenderScene(WaveGridScene(), t);
         const GLint count = glRenderMode(GL_RENDER);
-        ASSERT_EQ(MidLevel(), 1.0f) << "the music's first instant is not silent";
+        ASSERT_EQ(MidLevel(Sound().spectrum), 1.0f) << "the music's first instant is not silent";
         // Lines carry two vertices of x, y, z, r, g, b, a; the frame's quads
         // come as polygons with a vertex count.
         const GLfloat* stroke = nullptr;
@@ -64,8 +62,8 @@ TEST_F(WaveGrid, StrokesRiseFromBlackFeetToByteColouredTopsOnTheWave) {
         }
         ASSERT_NE(stroke, nullptr) << "no stroke topped with bytes (30, 62, 0)";
         EXPECT_TRUE(IsByte(stroke[3], 0) && IsByte(stroke[4], 0) && IsByte(stroke[5], 0));
-        ExpectAt(stroke, 15.0, 31.0, 0.0);
+        ExpectAt(Scenes().renderTarget, stroke, 15.0, 31.0, 0.0);
         const float z = std::cos(3.1f + static_cast<float>(t)) * std::sin(1.5f) * 100.0f;
-        ExpectAt(stroke + 7, 15.0, 31.0, z);
+        ExpectAt(Scenes().renderTarget, stroke + 7, 15.0, 31.0, z);
     }
 }

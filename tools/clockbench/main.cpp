@@ -9,9 +9,9 @@
 //
 // --decode-minutes also times the decoding of an M-minute stereo file at
 // stream creation. Exit status 1 when a goal is missed, 2 on a setup failure.
-#include "platform/bass.h"
-#include "tools/clockbench/jack_dummy.h"
-#include "tools/clockbench/sine_ogg.h"
+#include "bass/bass.h"
+#include "tests/support/jack_dummy.h"
+#include "tests/support/sine_ogg.h"
 
 #include <algorithm>
 #include <chrono>

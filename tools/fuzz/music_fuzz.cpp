@@ -8,9 +8,9 @@
 // every stream for the life of the process (the output thread may read them)
 // and holds 64, so after 64 good inputs every call would fail before decoding.
 // Here each input gets a stream of its own that is freed after it.
-#include "platform/bass_decode.h"
-#include "platform/bass_spectrum.h"
-#include "platform/bass_stream.h"
+#include "bass/bass_decode.h"
+#include "bass/bass_spectrum.h"
+#include "bass/bass_stream.h"
 
 #include <cmath>
 #include <cstdint>

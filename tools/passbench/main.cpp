@@ -1,16 +1,15 @@
-// passbench: where a frame's time goes. Every section's frame is cut into its
-// passes (frame_steps.h), each pass is finished with glFinish and timed on its
+// passbench: where a frame's time goes. Every section's frame is cut into the
+// passes its scene lists (scenes/pass.h), each pass is finished with glFinish and timed on its
 // own, and the medians are printed as markdown beside the whole frame drawn
 // at once. llvmpipe draws a pass on its worker threads only when it is
 // flushed, so a pass's time is its own rasterisation and shading, plus the
 // fixed cost of one flush.
 //
 //   passbench [--size WxH]   (default 640x360; run from the repository root)
-#include "tools/passbench/frame_steps.h"
 #include "tools/render/bench_stats.h"
 #include "tools/render/offline_production.h"
 
-#include "app/globals.h"
+#include "scenes/sections.h"
 
 #include <GL/glew.h>
 
@@ -77,17 +76,19 @@ struct SectionTimes {
 };
 
 // Each sample time is drawn whole first (timed, and leaving the spectrum of
-// that moment for the passes), then pass by pass.
-SectionTimes TimeSection(OfflineProduction& production, const SectionSteps& section) {
+// that moment in the music), then pass by pass from the same spectrum.
+SectionTimes TimeSection(OfflineProduction& production, const Section& section, double end) {
+    const PassList passes = section.scene();
     SectionTimes times;
-    times.steps.assign(section.count, {});
-    const double end = std::min(section.end, production.MusicLength());
+    times.steps.assign(passes.count, {});
     const double step = (end - section.start) / kFrames;
     for (int i = 0; i < kFrames; ++i) {
         const double t = section.start + (i + 0.5) * step;
         times.frames.Add(Timed([&] { production.DrawFrameAt(t); }));
-        for (size_t s = 0; s < section.count; ++s)
-            times.steps[s].Add(Timed([&] { section.steps[s].draw(t - section.origin); }));
+        const SceneFrame frame{t - section.origin, production.Sound().spectrum};
+        for (size_t s = 0; s < passes.count; ++s)
+            times.steps[s].Add(
+                Timed([&] { passes.passes[s].draw(production.Scenes(), frame); }));
     }
     return times;
 }
@@ -98,12 +99,13 @@ void PrintRow(const char* name, Samples& samples) {
 
 const char* kColumns = "| Wall, median (ms) | CPU, median (ms) |\n|---|---|---|\n";
 
-void PrintSection(const SectionSteps& section, SectionTimes& times) {
+void PrintSection(const Section& section, SectionTimes& times) {
+    const PassList passes = section.scene();
     std::printf("\n| %s %s", section.name, kColumns);
     Samples sum;
-    for (size_t s = 0; s < section.count; ++s) {
+    for (size_t s = 0; s < passes.count; ++s) {
         sum.Add({times.steps[s].WallMedian(), times.steps[s].CpuMedian()});
-        PrintRow(section.steps[s].name, times.steps[s]);
+        PrintRow(passes.passes[s].name, times.steps[s]);
     }
     Samples total;
     total.Add({Sum(sum.wall), Sum(sum.cpu)});
@@ -113,10 +115,10 @@ void PrintSection(const SectionSteps& section, SectionTimes& times) {
 
 // The fixed cost of clearing, on its own: the target (colour and depth) and
 // the window.
-void PrintClears() {
+void PrintClears(RenderTarget& renderTarget) {
     Samples target, window;
     for (int i = 0; i < kFrames; ++i) {
-        target.Add(Timed([] {
+        target.Add(Timed([&] {
             renderTarget.Bind();
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             renderTarget.Unbind();
@@ -155,11 +157,12 @@ int main(int argc, char** argv) {
 
     std::printf("\npassbench at %dx%d on %s\n", width, height,
                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
-    PrintClears();
+    PrintClears(production.Scenes().renderTarget);
     size_t count = 0;
-    const SectionSteps* sections = Sections(count);
+    const Section* sections = Sections(count);
     for (size_t i = 0; i < count; ++i) {
-        SectionTimes times = TimeSection(production, sections[i]);
+        const double end = i + 1 < count ? sections[i + 1].start : production.MusicLength();
+        SectionTimes times = TimeSection(production, sections[i], end);
         PrintSection(sections[i], times);
     }
     return 0;

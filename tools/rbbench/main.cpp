@@ -117,9 +117,10 @@ struct Scene {
 };
 
 bool LoadScene(Scene& scene, Shader& rb, float displayScale) {
-    GenerateParticleCloud(scene.particles, displayScale);
-    GenerateLineField(scene.field);
-    return scene.particles.Load("./resource/x.png") &&
+    Rand15 rand15;
+    GenerateParticleCloud(rand15, scene.particles, displayScale);
+    GenerateLineField(rand15, scene.field);
+    return scene.particles.Load("./resource/x.png", "./resource/ps.ves", "./resource/ps.pis") &&
            rb.Load("./resource/rb.ves", "", "./resource/rb.pis");
 }
 

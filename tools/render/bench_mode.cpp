@@ -4,7 +4,7 @@
 #include "tools/render/bench_stats.h"
 #include "tools/render/render_modes.h"
 
-#include "app/timeline.h"
+#include "scenes/timeline.h"
 
 #include <GL/glew.h>
 

@@ -1,23 +1,11 @@
 #include "tools/render/chapters.h"
 
-#include "app/timeline.h"
+#include "scenes/sections.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-struct Section {
-    const char* name;
-    double start; // music time
-};
-
-const Section kSections[] = {
-    {"opening", 0.0},           {"title", kTitleStart},
-    {"wave grid", kGridStart},  {"greetings", kGreetingsStart},
-    {"closing", kClosingStart}, {"credits", kCreditsStart},
-};
-constexpr int kSectionCount = sizeof kSections / sizeof kSections[0];
 
 long Milliseconds(double seconds) {
     return std::lround(seconds * 1000.0);
@@ -37,15 +25,17 @@ std::string Escaped(const char* text) {
 } // namespace
 
 std::vector<Chapter> ChaptersOf(double from, double seconds) {
+    size_t count = 0;
+    const Section* sections = Sections(count);
     std::vector<Chapter> chapters;
     double to = from + seconds;
-    for (int i = 0; i < kSectionCount; ++i) {
-        double start = kSections[i].start;
-        double end = i + 1 < kSectionCount ? kSections[i + 1].start : INFINITY;
+    for (size_t i = 0; i < count; ++i) {
+        double start = sections[i].start;
+        double end = i + 1 < count ? sections[i + 1].start : INFINITY;
         if (end <= from || start >= to)
             continue;
         chapters.push_back(
-            {kSections[i].name, std::fmax(start, from) - from, std::fmin(end, to) - from});
+            {sections[i].name, std::fmax(start, from) - from, std::fmin(end, to) - from});
     }
     return chapters;
 }

@@ -4,12 +4,14 @@
 // and never played; each frame moves it to the frame's time instead, so the
 // spectrum the scenes read is the one heard at that moment.
 //
-// One instance per process (the production's objects are globals); everything
-// runs on the thread that calls Start.
+// One instance per process (the audio library starts once per process);
+// everything runs on the thread that calls Start.
 #pragma once
 
 #include "app/startup.h"
 #include "platform/headless_gl.h"
+
+#include <memory>
 
 class OfflineProduction {
 public:
@@ -24,8 +26,12 @@ public:
     int Width() const { return gl.Width(); }
     int Height() const { return gl.Height(); }
     const Viewport& View() const { return viewport; }
+    Production& Scenes() { return *production; }
+    Music& Sound() { return music; }
 
 private:
     HeadlessGl gl;
+    Music music{};
+    std::unique_ptr<Production> production;
     Viewport viewport = {};
 };

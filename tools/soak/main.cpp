@@ -9,7 +9,7 @@
 // frames per section and the count of frames that left a GL error. Exit
 // status: 0 done without GL errors, 1 GL errors, 2 bad arguments, 255
 // start-up failed (as the production).
-#include "app/timeline.h"
+#include "scenes/timeline.h"
 #include "tools/render/frame_capture.h"
 #include "tools/render/offline_production.h"
 

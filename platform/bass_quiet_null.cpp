@@ -1,4 +1,0 @@
-#include "platform/bass_quiet.h"
-
-// Elsewhere PortAudio's back ends print nothing of their own.
-void SilenceAudioChatter() {}

@@ -1,0 +1,47 @@
+// Production: everything start-up loads and builds, owned in one place: the
+// textures, the shader programs, the particle system, the line field, the
+// render target and the seven tracks. The player and the offline renderer
+// each make one (a test may make several, one after another, in one
+// process); the frame loop hands it to RenderFrame (scenes/sections.h).
+// GL objects it creates are never deleted: they go with the context. GL
+// context thread only.
+#pragma once
+
+#include "gfx/particle_system.h"
+#include "gfx/render_target.h"
+#include "gfx/shader.h"
+#include "gfx/texture.h"
+#include "scenes/scene_data.h"
+#include "scenes/timeline.h"
+
+#include <vector>
+
+constexpr int kGreetingCount = 7;
+
+struct Production {
+    Texture loadingTexture{};
+    Texture titleTexture{};
+    Texture captionTexture{};
+    // The greeting heading, then the six group logos.
+    Texture greetingTextures[kGreetingCount]{};
+    Texture creditsTexture{};
+    ParticleSystem particleSystem{};
+    std::vector<LineSegment> lineField;
+    RenderTarget renderTarget{};
+    Shader rbProgram{};
+    Shader riProgram{};
+    Tracks tracks;
+
+    // Loads "./resource/loading.png" and draws it once, a quarter of the
+    // viewport wide and square on a window of the given width / height (no
+    // clear, no swap; the scale stays on the modelview matrix until Load).
+    void DrawLoadingScreen(float aspect);
+    // The loading steps after the loading screen, in their fixed order:
+    // textures, tracks, particle cloud and system (sized by displayScale),
+    // credits, line field, a render target of targetWidth × targetHeight
+    // (returning to windowFramebuffer), the "rb" and "ri" programs. False
+    // when a step the frames depend on fails; it has printed its message.
+    // A missing image is not fatal: its texture stays 0.
+    bool Load(int targetWidth, int targetHeight, float displayScale,
+              GLuint windowFramebuffer = 0);
+};
