@@ -31,6 +31,10 @@ struct Production {
     Shader rbProgram{};
     Shader riProgram{};
     Tracks tracks;
+    // Pixels of the drawing surface per pixel of the picture it stands for:
+    // 1 for a window; N where the offline renderer draws N times larger each
+    // way to supersample. Widths given in pixels (the strokes) grow by it.
+    float pixelScale = 1.0f;
 
     // Loads "./resource/loading.png" and draws it once, a quarter of the
     // viewport wide and square on a window of the given width / height (no

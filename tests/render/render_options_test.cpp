@@ -207,3 +207,14 @@ TEST(RenderOptions, ContactSheet) {
         EXPECT_FALSE(p.error.empty());
     }
 }
+
+TEST(RenderOptions, Supersample) {
+    EXPECT_EQ(Parse({"--at", "1"}).options.supersample, 1);
+    Parsed video = Parse({"--video", "a.mp4", "--supersample", "4"});
+    ASSERT_TRUE(video.ok) << video.error;
+    EXPECT_EQ(video.options.supersample, 4);
+    EXPECT_TRUE(Parse({"--contact-sheet", "s.png", "--supersample", "2"}).ok);
+    EXPECT_FALSE(Parse({"--at", "1", "--supersample", "0"}).ok);
+    EXPECT_FALSE(Parse({"--at", "1", "--supersample", "5"}).ok);
+    EXPECT_FALSE(Parse({"--bench", "--supersample", "2"}).ok) << "the benchmark times plain frames";
+}

@@ -1,11 +1,13 @@
-// capturebench: what a motion-blurred frame costs against the plain frame.
-// Frames spread over the whole production are taken as the renderer takes
-// them for a file (drawn, read back, blended), plain and blurred by turns at
-// each time, so that a change in the machine's load hits both alike. Prints
-// the medians and the blurred frame's cost over N plain frames.
+// capturebench: what the capture switches cost. Frames spread over the whole
+// production are taken as the renderer takes them for a file (drawn, read
+// back, reduced, blended) and the median time printed. With --motion-blur N
+// each time is taken plain and blurred by turns, so that a change in the
+// machine's load hits both alike, and the blurred frame's cost over N plain
+// frames is printed. A supersampled production is one per process, so
+// scripts/bench-capture runs this once per factor, by turns, and compares.
 //
-//   capturebench [--size WxH] [--motion-blur N] [--frames K]
-//   (defaults 1280x720, 4, 24; run from the repository root)
+//   capturebench [--size WxH] [--supersample N] [--motion-blur N] [--frames K]
+//   (defaults 1280x720, 1, 1, 24; run from the repository root)
 #include "tools/render/bench_stats.h"
 #include "tools/render/exposure.h"
 #include "tools/render/offline_production.h"
@@ -23,7 +25,8 @@ using Clock = std::chrono::steady_clock;
 struct Settings {
     int width = 1280;
     int height = 720;
-    int subframes = 4;
+    int supersample = 1;
+    int subframes = 1;
     int frames = 24;
 };
 
@@ -34,6 +37,8 @@ bool Parse(int argc, char** argv, Settings& s) {
                 return false;
         } else if (!std::strcmp(argv[i], "--motion-blur")) {
             s.subframes = std::atoi(argv[i + 1]);
+        } else if (!std::strcmp(argv[i], "--supersample")) {
+            s.supersample = std::atoi(argv[i + 1]);
         } else if (!std::strcmp(argv[i], "--frames")) {
             s.frames = std::atoi(argv[i + 1]);
         } else {
@@ -41,7 +46,7 @@ bool Parse(int argc, char** argv, Settings& s) {
         }
     }
     return argc % 2 == 1 && s.width >= 16 && s.height >= 16 && s.subframes >= 1 &&
-           s.subframes <= 64 && s.frames >= 1;
+           s.subframes <= 64 && s.supersample >= 1 && s.supersample <= 4 && s.frames >= 1;
 }
 
 double TimeTake(Exposure& exposure, OfflineProduction& production, double t) {
@@ -56,16 +61,20 @@ double TimeTake(Exposure& exposure, OfflineProduction& production, double t) {
 int main(int argc, char** argv) {
     Settings s;
     if (!Parse(argc, argv, s)) {
-        std::fputs("usage: capturebench [--size WxH] [--motion-blur N] [--frames K]\n", stderr);
+        std::fputs("usage: capturebench [--size WxH] [--supersample N] [--motion-blur N] "
+                   "[--frames K]\n",
+                   stderr);
         return 2;
     }
     OfflineProduction production;
-    if (!production.Start(s.width, s.height))
+    if (!production.Start(s.width, s.height, s.supersample))
         return 1;
+    ExposureSettings single;
+    single.supersample = s.supersample;
     Exposure plain;
-    plain.Init(s.width, s.height, ExposureSettings{});
+    plain.Init(s.width, s.height, single);
     Exposure blurred;
-    ExposureSettings blur;
+    ExposureSettings blur = single;
     blur.subframes = s.subframes;
     blurred.Init(s.width, s.height, blur);
 
@@ -77,15 +86,20 @@ int main(int argc, char** argv) {
     for (int i = 0; i < s.frames; ++i) {
         double t = length * (i + 0.5) / s.frames;
         double p = TimeTake(plain, production, t);
-        double b = TimeTake(blurred, production, t);
         plainTimes.push_back(p);
-        blurredTimes.push_back(b);
-        ratios.push_back(b / (p * s.subframes));
+        if (s.subframes > 1) {
+            double b = TimeTake(blurred, production, t);
+            blurredTimes.push_back(b);
+            ratios.push_back(b / (p * s.subframes));
+        }
     }
     double plainMedian = Median(plainTimes.data(), plainTimes.size());
+    std::printf("capturebench %dx%d, supersample %d, %d frames over the production\n", s.width,
+                s.height, s.supersample, s.frames);
+    std::printf("frame:                  median %.1f ms\n", plainMedian);
+    if (s.subframes == 1)
+        return 0;
     double blurredMedian = Median(blurredTimes.data(), blurredTimes.size());
-    std::printf("capturebench %dx%d, %d frames over the production\n", s.width, s.height, s.frames);
-    std::printf("plain frame:            median %.1f ms\n", plainMedian);
     std::printf("motion blur %2d:         median %.1f ms\n", s.subframes, blurredMedian);
     std::printf("blurred / (%d x plain): %.3f (median of the per-frame ratios %.3f)\n", s.subframes,
                 blurredMedian / (s.subframes * plainMedian), Median(ratios.data(), ratios.size()));

@@ -49,7 +49,8 @@ bool ApplyShutter(const std::string& value, RenderOptions& options, std::string&
 bool CheckMotionBlur(const std::set<std::string>& seen, const RenderOptions& options,
                      std::string& error) {
     auto has = [&seen](const char* name) { return seen.count(name) != 0; };
-    if (options.mode == RenderMode::Bench && (has("--motion-blur") || has("--shutter"))) {
+    if (options.mode == RenderMode::Bench &&
+        (has("--motion-blur") || has("--shutter") || has("--supersample"))) {
         error = "--bench takes only --size";
         return false;
     }
@@ -126,7 +127,8 @@ bool CheckVideoSwitches(const std::set<std::string>& seen, const RenderOptions& 
 
 bool IsCaptureOption(const std::string& name) {
     static const char* const names[] = {"--codec",   "--crf",     "--preset", "--motion-blur",
-                                        "--shutter", "--columns", "--count",  "--contact-sheet"};
+                                        "--shutter", "--columns", "--count",  "--contact-sheet",
+                                        "--supersample"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -143,6 +145,13 @@ bool ApplyCaptureValue(const std::string& name, const std::string& value, Render
         return ApplyMotionBlur(value, options, error);
     if (name == "--shutter")
         return ApplyShutter(value, options, error);
+    if (name == "--supersample") {
+        if (ParseInt(value, 1, kMaxSupersample, options.supersample))
+            return true;
+        error = "--supersample wants a factor from 1 to " + std::to_string(kMaxSupersample) +
+                ": '" + value + "'";
+        return false;
+    }
     if (name == "--contact-sheet" || name == "--columns" || name == "--count")
         return ApplySheetValue(name, value, options, error);
     return ApplyPreset(value, options, error);

@@ -1,6 +1,7 @@
 // The switches for captures meant for publication (the video's codec and
-// quality, motion blur, the contact sheet), parsed beside the renderer's other switches: which names they
-// are, their values, and which modes they go with.
+// quality, motion blur, supersampling, the contact sheet), parsed beside the
+// renderer's other switches: which names they are, their values, and which
+// modes they go with.
 #pragma once
 
 #include "tools/render/render_options.h"
@@ -9,6 +10,7 @@
 #include <string>
 
 constexpr int kMaxSubframes = 64;
+constexpr int kMaxSupersample = 4;
 constexpr int kMaxSheetColumns = 32;
 constexpr int kMaxSheetCount = 400;
 

@@ -1,20 +1,42 @@
 #include "tools/render/exposure.h"
 
+#include "tools/render/box_reduce.h"
+
 #include <algorithm>
 
 void Exposure::Init(int w, int h, const ExposureSettings& s) {
     settings = s;
     width = w;
     height = h;
-    capture.Init(w, h);
+    const int n = settings.supersample;
+    capture.Init(w * n, h * n);
+    const size_t bytes = static_cast<size_t>(w) * h * 3;
+    if (n > 1)
+        reduced.assign(bytes, 0);
     if (settings.subframes > 1) {
-        sums.assign(capture.FrameBytes(), 0.0f);
-        average.assign(capture.FrameBytes(), 0);
+        sums.assign(bytes, 0.0f);
+        average.assign(bytes, 0);
     }
 }
 
 double Exposure::SubframeTime(double t, int k) const {
     return t + settings.shutter * k / (static_cast<double>(settings.fps) * settings.subframes);
+}
+
+const unsigned char* Exposure::ReadReduced(bool topRowFirst) {
+    const int n = settings.supersample;
+    const unsigned char* drawn = capture.ReadBottomUp();
+    if (n == 1)
+        return drawn;
+    // GL gives the bottom row first: read upwards from the last row to put
+    // the top first.
+    const int stride = width * n * 3;
+    if (topRowFirst)
+        BoxReduce(drawn + static_cast<size_t>(height * n - 1) * stride, -stride, n, width, height,
+                  reduced.data(), width * 3);
+    else
+        BoxReduce(drawn, stride, n, width, height, reduced.data(), width * 3);
+    return reduced.data();
 }
 
 void Exposure::AddTurnedOver(const unsigned char* bottomUp) {
@@ -30,12 +52,12 @@ void Exposure::AddTurnedOver(const unsigned char* bottomUp) {
 const unsigned char* Exposure::Take(OfflineProduction& production, double t) {
     if (settings.subframes <= 1) {
         production.DrawFrameAt(t);
-        return capture.Read();
+        return settings.supersample == 1 ? capture.Read() : ReadReduced(true);
     }
     std::fill(sums.begin(), sums.end(), 0.0f);
     for (int k = 0; k < settings.subframes; ++k) {
         production.DrawFrameAt(SubframeTime(t, k));
-        AddTurnedOver(capture.ReadBottomUp());
+        AddTurnedOver(ReadReduced(false));
     }
     const size_t bytes = sums.size();
     // Sums of at most 64 bytes are exact in a float; the rounded mean of

@@ -75,8 +75,14 @@ int main(int argc, char** argv) {
 
     FindData(options);
     OfflineProduction production;
-    if (!production.Start(options.width, options.height))
-        return kStartupFailed;
+    if (!production.Start(options.width, options.height, options.supersample)) {
+        if (production.SizeRefusal().empty())
+            return kStartupFailed;
+        std::fprintf(stderr, "zentrafel-render: --size %dx%d with --supersample %d: %s\n",
+                     options.width, options.height, options.supersample,
+                     production.SizeRefusal().c_str());
+        return kBadArguments;
+    }
     if (options.to < 0.0) {
         options.to = production.MusicLength();
         if (options.from >= options.to)

@@ -48,6 +48,7 @@ ExposureSettings ExposureOf(const RenderOptions& options) {
     settings.subframes = options.motionBlur;
     settings.shutter = options.shutter;
     settings.fps = options.fps;
+    settings.supersample = options.supersample;
     return settings;
 }
 

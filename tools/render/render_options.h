@@ -24,6 +24,7 @@ struct RenderOptions {
     std::string preset; // empty: the codec's default
     int motionBlur = 1;   // subframes per frame; 1: none
     double shutter = 0.5; // the open fraction of the frame interval
+    int supersample = 1; // drawn this many times larger each way, then averaged
     std::string sheetPath; // --contact-sheet
     int sheetColumns = 6;
     int sheetCount = 24;
