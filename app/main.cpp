@@ -31,6 +31,20 @@ void ShowLoadingScreen(const Window& window, Production& production) {
     glfwSwapBuffers(window.handle);
 }
 
+WindowChoice WindowChoiceOf(const CommandLine& commandLine) {
+    return {commandLine.monitor, commandLine.windowWidth, commandLine.windowHeight};
+}
+
+// --start: the music begins at T instead of at its start.
+bool StartAt(Music& music, double start) {
+    if (start < music.length) {
+        music.SetPosition(start);
+        return true;
+    }
+    Report("--start %.3f is past the end of the music (%.3f s)", start, music.length);
+    return false;
+}
+
 int Play(bool fullscreen, const CommandLine& commandLine) {
     AudioForceNoSound(commandLine.mute);
     // Started from a desktop menu or any other folder, the installed data is
@@ -39,7 +53,7 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     StartDecodingMusic();
     Music music{};
     Playback playback{&music};
-    Window window = OpenWindow(fullscreen, playback);
+    Window window = OpenWindow(fullscreen, WindowChoiceOf(commandLine), playback);
     if (!window.handle)
         return kStartupFailed;
     if (!HasGlRequirements()) {
@@ -55,10 +69,25 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     // until the process ends.
     if (!LoadProduction(*production, music, viewport, window.displayScale))
         return kStartupFailed;
+    if (!StartAt(music, commandLine.start))
+        return kUsageError;
     music.Play();
     RunFrameLoop(window.handle, *production, playback, commandLine.loop);
     CloseWindow(window);
     return 0;
+}
+
+// A monitor that is not there is a mistake on the command line, found before
+// the question is asked; full screen never silently goes elsewhere.
+bool MonitorExists(int index) {
+    if (index < 0)
+        return true;
+    const int count = MonitorCount();
+    if (index < count)
+        return true;
+    Report("there is no monitor %d: %d monitor%s connected (--list-monitors shows them)", index,
+           count < 0 ? 0 : count, count == 1 ? " is" : "s are");
+    return false;
 }
 
 bool AnswerOf(LaunchMode mode) {
@@ -80,11 +109,15 @@ int main(int argc, char** argv) {
     case LaunchMode::Version:
         std::printf("zentrafel %s\n", ZENTRAFEL_VERSION);
         return 0;
+    case LaunchMode::ListMonitors:
+        return ListMonitors(stdout) ? 0 : kStartupFailed;
     case LaunchMode::Invalid:
-        Report("unknown argument '%s'", commandLine.badArgument);
+        Report("%s '%s'", commandLine.problem, commandLine.badArgument);
         PrintUsage(stderr, argv[0]);
         return kUsageError;
     default:
+        if (!MonitorExists(commandLine.monitor))
+            return kUsageError;
         return Play(AnswerOf(commandLine.mode), commandLine);
     }
 }
