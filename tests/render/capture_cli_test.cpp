@@ -289,6 +289,26 @@ TEST(Supersample, FactorTwoSmoothsTheStrokesAndKeepsThePicture) {
     }
 }
 
+TEST(Supersample, WithMotionBlurInALosslessVideoAsInAStill) {
+    std::string dir = MakeTempDir();
+    std::string video = dir + "/master.mkv";
+    const std::vector<std::string> switches = {"--size", "96x54", "--supersample", "2",
+                                               "--motion-blur", "3", "--fps", "10"};
+    std::vector<std::string> videoArguments = {"--video", video, "--codec", "ffv1", "--from",
+                                               "70", "--to", "70.2"};
+    videoArguments.insert(videoArguments.end(), switches.begin(), switches.end());
+    ASSERT_EQ(Render(videoArguments).status, 0);
+    std::vector<std::string> stillArguments = {"--at", "70.1", "--out", dir};
+    stillArguments.insert(stillArguments.end(), switches.begin(), switches.end());
+    ASSERT_EQ(Render(stillArguments).status, 0);
+
+    Picture frame = DecodeVideoFrame(video, 1, 96, 54);
+    Picture still = LoadPng(dir + "/070.100.png");
+    ASSERT_EQ(frame.rgb.size(), 96u * 54 * 3);
+    EXPECT_TRUE(frame.rgb == still.rgb);
+    EXPECT_GT(still.LitPixels(), 96 * 54 / 50);
+}
+
 TEST(Supersample, SurfaceBeyondTheGlIsRefusedBeforeDrawing) {
     std::string dir = MakeTempDir();
     CommandResult r =

@@ -77,6 +77,6 @@ void ContactSheet::Place(int index, const unsigned char* frame) {
     int stride = layout.width * 3;
     unsigned char* cell = &pixels[static_cast<size_t>(layout.CellY(index)) * stride +
                                   static_cast<size_t>(layout.CellX(index)) * 3];
-    BoxReduce(frame, layout.cellWidth * 2 * 3, 2, layout.cellWidth, layout.cellHeight, cell,
+    BoxReduce(frame, layout.cellWidth * 2 * 3, 3, 2, layout.cellWidth, layout.cellHeight, cell,
               stride);
 }

@@ -9,7 +9,9 @@ void Exposure::Init(int w, int h, const ExposureSettings& s) {
     width = w;
     height = h;
     const int n = settings.supersample;
-    capture.Init(w * n, h * n);
+    // Supersampled frames are read as the framebuffer holds them (RGBA) and
+    // reduced to RGB in one pass.
+    capture.Init(w * n, h * n, n > 1 ? 4 : 3);
     const size_t bytes = static_cast<size_t>(w) * h * 3;
     if (n > 1)
         reduced.assign(bytes, 0);
@@ -30,12 +32,12 @@ const unsigned char* Exposure::ReadReduced(bool topRowFirst) {
         return drawn;
     // GL gives the bottom row first: read upwards from the last row to put
     // the top first.
-    const int stride = width * n * 3;
+    const long stride = static_cast<long>(width) * n * 4;
     if (topRowFirst)
-        BoxReduce(drawn + static_cast<size_t>(height * n - 1) * stride, -stride, n, width, height,
-                  reduced.data(), width * 3);
+        BoxReduce(drawn + (height * n - 1) * stride, -stride, 4, n, width, height, reduced.data(),
+                  width * 3);
     else
-        BoxReduce(drawn, stride, n, width, height, reduced.data(), width * 3);
+        BoxReduce(drawn, stride, 4, n, width, height, reduced.data(), width * 3);
     return reduced.data();
 }
 

@@ -29,7 +29,7 @@ class Exposure {
     // Draws the frame of music time t and returns it as packed RGB, top row
     // first, width × height × 3 bytes, valid until the next Take.
     const unsigned char* Take(OfflineProduction& production, double t);
-    size_t FrameBytes() const { return capture.FrameBytes(); }
+    size_t FrameBytes() const { return static_cast<size_t>(width) * height * 3; }
     // The music time of subframe k (0 ≤ k < subframes) of the frame at t: the
     // shutter opens at t, and subframe k stands for the k-th equal part of
     // the time it stays open.

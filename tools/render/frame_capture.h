@@ -9,7 +9,9 @@
 
 class FrameCapture {
 public:
-    void Init(int width, int height);
+    // `channels`: 3 reads RGB; 4 reads RGBA, the framebuffer's own layout,
+    // which GL hands over without converting (ReadBottomUp only).
+    void Init(int width, int height, int channels = 3);
     // Waits for the frame to finish, then returns width × height × 3 bytes,
     // valid until the next Read.
     const unsigned char* Read();
@@ -21,6 +23,7 @@ public:
 private:
     int width = 0;
     int height = 0;
+    int channels = 3;
     std::vector<unsigned char> bottomUp; // as GL gives it
     std::vector<unsigned char> topDown;
 };
