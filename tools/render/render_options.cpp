@@ -227,7 +227,6 @@ const char* RenderUsage() {
            "  --preset P   encoder speed of h264 and hevc, ultrafast to placebo\n"
            "               (default veryfast)\n"
            "\n"
-           "\n"
            "motion blur and supersampling (stills, sequences, video, contact sheet):\n"
            "  --motion-blur N  each frame the average of N subframes (1 to 64) spread\n"
            "                   over the time the shutter is open (default 1: none)\n"
