@@ -77,19 +77,6 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     return 0;
 }
 
-// A monitor that is not there is a mistake on the command line, found before
-// the question is asked; full screen never silently goes elsewhere.
-bool MonitorExists(int index) {
-    if (index < 0)
-        return true;
-    const int count = MonitorCount();
-    if (index < count)
-        return true;
-    Report("there is no monitor %d: %d monitor%s connected (--list-monitors shows them)", index,
-           count < 0 ? 0 : count, count == 1 ? " is" : "s are");
-    return false;
-}
-
 bool AnswerOf(LaunchMode mode) {
     if (mode == LaunchMode::Ask)
         return AskYesNo("Fullscreen?", "zentrafel");
@@ -116,7 +103,8 @@ int main(int argc, char** argv) {
         PrintUsage(stderr, argv[0]);
         return kUsageError;
     default:
-        if (!MonitorExists(commandLine.monitor))
+        // Found before the question: full screen never silently goes elsewhere.
+        if (!MonitorConnected(commandLine.monitor))
             return kUsageError;
         return Play(AnswerOf(commandLine.mode), commandLine);
     }

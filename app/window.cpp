@@ -64,13 +64,18 @@ Window OpenWindow(bool fullscreen, const WindowChoice& choice, Playback& playbac
     return window;
 }
 
-int MonitorCount() {
+bool MonitorConnected(int index) {
+    if (index < 0)
+        return true;
     glfwSetErrorCallback(ReportGlfwError);
-    if (!glfwInit())
-        return -1;
     int count = 0;
-    glfwGetMonitors(&count);
-    return count;
+    if (glfwInit())
+        glfwGetMonitors(&count);
+    if (index < count)
+        return true;
+    Report("there is no monitor %d: %d monitor%s connected (--list-monitors shows them)", index,
+           count, count == 1 ? " is" : "s are");
+    return false;
 }
 
 bool ListMonitors(std::FILE* stream) {

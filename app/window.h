@@ -29,9 +29,10 @@ struct Window {
 // acting on `playback`, the current context and GLEW. On failure prints a
 // line on stderr, leaves GLFW terminated and returns a null handle.
 Window OpenWindow(bool fullscreen, const WindowChoice& choice, Playback& playback);
-// The number of monitors GLFW sees (starting GLFW, which OpenWindow then
-// finds running); -1 when GLFW cannot start.
-int MonitorCount();
+// True for -1 (the primary monitor) and for a monitor GLFW sees; otherwise
+// says on stderr that it is not there. Starts GLFW, which OpenWindow then
+// finds running.
+bool MonitorConnected(int index);
 // One line per monitor on `stream`: its number, name and current mode, the
 // primary marked; false (with a line on stderr) when GLFW cannot start.
 bool ListMonitors(std::FILE* stream);
