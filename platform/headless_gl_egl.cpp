@@ -1,5 +1,7 @@
 #include "platform/headless_gl.h"
 
+#include "platform/report.h"
+
 #include <GL/glew.h>
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -36,13 +38,13 @@ EGLConfig ChooseConfig(EGLDisplay display) {
 bool HeadlessGl::Create(int w, int h) {
     EGLDisplay dpy = OpenSurfacelessDisplay();
     if (dpy == EGL_NO_DISPLAY || !eglInitialize(dpy, nullptr, nullptr)) {
-        std::fprintf(stderr, "zentrafel: no EGL display for headless rendering\n");
+        Report("no EGL display for headless rendering");
         return false;
     }
     display = dpy;
     EGLConfig config = ChooseConfig(dpy);
     if (!config || !eglBindAPI(EGL_OPENGL_API)) {
-        std::fprintf(stderr, "zentrafel: no EGL configuration for desktop OpenGL\n");
+        Report("no EGL configuration for desktop OpenGL");
         Destroy();
         return false;
     }
@@ -53,7 +55,7 @@ bool HeadlessGl::Create(int w, int h) {
     context = eglCreateContext(dpy, config, EGL_NO_CONTEXT, nullptr);
     if (surface == EGL_NO_SURFACE || context == EGL_NO_CONTEXT ||
         !eglMakeCurrent(dpy, surface, surface, context)) {
-        std::fprintf(stderr, "zentrafel: cannot create a %dx%d headless GL context\n", w, h);
+        Report("cannot create a %dx%d headless GL context", w, h);
         Destroy();
         return false;
     }

@@ -46,9 +46,9 @@ void TitleOnWindow(Production& p, const SceneFrame&) {
 
 // Down to black over the last three seconds, into the wave grid.
 // Leaves: the shared state (colour black with the fade's alpha once it runs).
-void Fade(Production&, const SceneFrame& f) {
+void Fade(Production& p, const SceneFrame& f) {
     if (f.t > 19.0)
-        DrawFade(static_cast<float>((f.t - 19.0) / 3.0));
+        DrawFade(static_cast<float>((f.t - 19.0) / 3.0), !p.allPasses);
 }
 
 const Pass kPasses[] = {

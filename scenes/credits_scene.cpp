@@ -24,7 +24,7 @@ void Credits(Production& p, const SceneFrame&) {
 
 // Leaves: the shared state, colour black with the fade's alpha.
 void Fade(Production& p, const SceneFrame& f) {
-    DrawFade(static_cast<float>(p.tracks.creditsFadeTrack.Evaluate(f.t)));
+    DrawFade(static_cast<float>(p.tracks.creditsFadeTrack.Evaluate(f.t)), !p.allPasses);
 }
 
 const Pass kPasses[] = {

@@ -65,13 +65,14 @@ void Glow(Production& p, const SceneFrame& f) {
 void Greeting(Production& p, const SceneFrame& f) {
     const int index = GreetingIndex(p.tracks.greetingIndexTrack.Evaluate(f.t));
     DrawAddedImage(p.greetingTextures[index], 0.375f, 0.09375f,
-                   static_cast<float>(p.tracks.greetingBrightnessTrack.Evaluate(f.t)));
+                   static_cast<float>(p.tracks.greetingBrightnessTrack.Evaluate(f.t)),
+                   !p.allPasses);
 }
 
 // The fade's identity load also drops the strip's scale.
 // Leaves: the shared state, colour black with the fade's alpha.
 void Fade(Production& p, const SceneFrame& f) {
-    DrawFade(static_cast<float>(p.tracks.greetingsFadeTrack.Evaluate(f.t)));
+    DrawFade(static_cast<float>(p.tracks.greetingsFadeTrack.Evaluate(f.t)), !p.allPasses);
 }
 
 const Pass kPasses[] = {

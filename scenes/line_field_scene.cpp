@@ -35,13 +35,13 @@ void TitleOnWindow(Production& p, const SceneFrame&) {
 // Out of black over the first ten seconds; later times (the closing) give a
 // negative alpha, which leaves the frame alone.
 // Leaves: the shared state, colour black with the fade's alpha.
-void OpeningFade(Production&, const SceneFrame& f) {
-    DrawFade(1.0f - 0.1f * static_cast<float>(f.t));
+void OpeningFade(Production& p, const SceneFrame& f) {
+    DrawFade(1.0f - 0.1f * static_cast<float>(f.t), !p.allPasses);
 }
 
 // The closing's own fade, on music time. Leaves: as OpeningFade.
 void ClosingFade(Production& p, const SceneFrame& f) {
-    DrawFade(static_cast<float>(p.tracks.closingFadeTrack.Evaluate(f.t)));
+    DrawFade(static_cast<float>(p.tracks.closingFadeTrack.Evaluate(f.t)), !p.allPasses);
 }
 
 const Pass kOpening[] = {

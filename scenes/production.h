@@ -35,6 +35,10 @@ struct Production {
     // 1 for a window; N where the offline renderer draws N times larger each
     // way to supersample. Widths given in pixels (the strokes) grow by it.
     float pixelScale = 1.0f;
+    // Draw every pass, also those that provably change no pixel (a fade at
+    // alpha 0, a strip at level 0): for checking that leaving them out
+    // changes nothing.
+    bool allPasses = false;
 
     // Loads "./resource/loading.png" and draws it once, a quarter of the
     // viewport wide and square on a window of the given width / height (no

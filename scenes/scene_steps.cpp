@@ -82,7 +82,14 @@ void DrawImageQuad(Texture& texture) {
     texture.Unbind();
 }
 
-void DrawAddedImage(Texture& texture, float sx, float sy, float level) {
+void DrawAddedImage(Texture& texture, float sx, float sy, float level, bool skipNoOp) {
+    // At level 0 the quad adds black: the scale and the colour are all the
+    // pass leaves behind.
+    if (skipNoOp && level == 0.0f) {
+        glScalef(sx, sy, 1.0f);
+        glColor3f(level, level, level);
+        return;
+    }
     texture.Bind(GL_TEXTURE0);
     glScalef(sx, sy, 1.0f);
     glEnable(GL_BLEND);
@@ -93,12 +100,15 @@ void DrawAddedImage(Texture& texture, float sx, float sy, float level) {
     texture.Unbind();
 }
 
-void DrawFade(float alpha) {
+void DrawFade(float alpha, bool skipNoOp) {
     // Clamped here rather than trusted to GL's colour clamping, which a
     // context may switch off; a NaN leaves the frame as it is.
     const float a = alpha > 0.0f ? (alpha < 1.0f ? alpha : 1.0f) : 0.0f;
     glColor4f(0.0f, 0.0f, 0.0f, a);
     glLoadIdentity();
+    // (GL_ZERO, GL_ONE_MINUS_SRC_ALPHA) at alpha 0 multiplies every pixel by 1.
+    if (skipNoOp && a == 0.0f)
+        return;
     glEnable(GL_BLEND);
     glBlendFunc(GL_ZERO, GL_ONE_MINUS_SRC_ALPHA);
     glBegin(GL_QUADS);

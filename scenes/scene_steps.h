@@ -40,7 +40,10 @@ void DrawPostPass(RenderTarget& target, Shader& postProgram, const PostUniforms&
 void DrawImageQuad(Texture& texture);
 // Adds the texture onto the picture at the given grey level, over a quad
 // scaled to sx by sy of the viewport about its centre (the scale stays on the
-// modelview matrix).
-void DrawAddedImage(Texture& texture, float sx, float sy, float level);
+// modelview matrix). With `skipNoOp`, level 0 draws nothing (it would add
+// black) and leaves the same state.
+void DrawAddedImage(Texture& texture, float sx, float sy, float level, bool skipNoOp = false);
 // Multiplies every pixel of the viewport by 1 - alpha (alpha clamped to [0, 1]).
-void DrawFade(float alpha);
+// With `skipNoOp`, alpha 0 draws nothing (it would multiply by one) and
+// leaves the same state.
+void DrawFade(float alpha, bool skipNoOp = false);

@@ -62,13 +62,13 @@ void TravellingPostPass(Production& p, const SceneFrame& f) {
 // Leaves: the shared state but the strip's scale on the modelview matrix.
 void Caption(Production& p, const SceneFrame& f) {
     DrawAddedImage(p.captionTexture, 0.5f, 0.125f,
-                   static_cast<float>(p.tracks.captionTrack.Evaluate(f.t)));
+                   static_cast<float>(p.tracks.captionTrack.Evaluate(f.t)), !p.allPasses);
 }
 
 // The fade's identity load also drops the caption's scale.
 // Leaves: the shared state, colour black with the fade's alpha.
 void Fade(Production& p, const SceneFrame& f) {
-    DrawFade(static_cast<float>(p.tracks.gridFadeTrack.Evaluate(f.t)));
+    DrawFade(static_cast<float>(p.tracks.gridFadeTrack.Evaluate(f.t)), !p.allPasses);
 }
 
 const Pass kPasses[] = {

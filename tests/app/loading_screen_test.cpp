@@ -3,17 +3,10 @@
 #include "app/startup.h"
 
 #include "tests/support/gl_fixture.h"
+#include "tests/support/png_files.h"
 
 #include <GL/glew.h>
 #include <gtest/gtest.h>
-
-#define STB_IMAGE_WRITE_STATIC
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#include <stb_image_write.h>
-#pragma GCC diagnostic pop
 
 #include <unistd.h>
 
@@ -38,7 +31,8 @@ void WriteTwoToneImage(const fs::path& file) {
         for (int column = 0; column < 16; ++column)
             pixels.insert(pixels.end(), colour.begin(), colour.end());
     }
-    ASSERT_TRUE(stbi_write_png(file.c_str(), 16, 16, 3, pixels.data(), 16 * 3));
+    fs::copy_file(WritePng("two_tone.png", 16, 16, 3, pixels), file,
+                  fs::copy_options::overwrite_existing);
 }
 
 // Runs the test from a folder whose "./resource/loading.png" is that image.

@@ -1,7 +1,7 @@
 // Captures for publication, through the built program: the lossless master
 // and the chapters, as ffmpeg and ffprobe read them back.
 #include "tests/render/pictures.h"
-#include "tests/render/run_command.h"
+#include "tests/support/run_command.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "tests/render/counting_allocator.h"
 #include "tools/render/exposure.h"
 #include "tools/render/offline_production.h"
-#include "tools/render/png_encoder.h"
+#include "gfx/png_encoder.h"
 #include "tools/render/render_modes.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "tests/render/pictures.h"
 
-#include "tests/render/run_command.h"
+#include "tests/support/run_command.h"
 
 #include <stb/stb_image.h>
 

@@ -1,7 +1,7 @@
 // zentrafel-render run as a program: its exit statuses, its files and what
 // they hold. Small sizes and few frames keep each run to a second or two.
 #include "tests/render/pictures.h"
-#include "tests/render/run_command.h"
+#include "tests/support/run_command.h"
 
 #include <gtest/gtest.h>
 

@@ -32,11 +32,12 @@ const std::filesystem::path& Scratch() {
 // Made on first use and kept until the process ends: every test of the
 // executable shares it, as every step of the production shares its window.
 bool TestGlReady(int width, int height) {
+    static HeadlessGl* const context = new HeadlessGl;
     static const bool ready = [&] {
         // Mesa serves a shader it has compiled before from its disk cache
         // and then gives no info log: the tests must see every log.
         setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
-        return (new HeadlessGl)->Create(width, height);
+        return context->Create(width, height);
     }();
     return ready;
 }

@@ -1,9 +1,9 @@
 #include "image.h"
 
+#include "gfx/png_encoder.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include <stb/stb_image_write.h>
 
 Image::Image(int w, int h) : width(w), height(h), rgba(static_cast<size_t>(w) * h * 4, 0.0f) {}
 
@@ -56,6 +56,8 @@ bool SavePng(const Image& image, const std::string& path) {
         bytes[i + 2] = ToByte(image.rgba[i + 2] * inv);
         bytes[i + 3] = ToByte(a);
     }
-    return stbi_write_png(path.c_str(), image.width, image.height, 4, bytes.data(),
-                          image.width * 4) != 0;
+    // The resources are kept in the repository: the smallest files.
+    PngEncoder encoder;
+    return encoder.Init(image.width, image.height, 4, 9) && encoder.Encode(bytes.data()) &&
+           encoder.WriteFile(path.c_str());
 }

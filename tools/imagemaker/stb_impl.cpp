@@ -1,5 +1,3 @@
-// The one translation unit that compiles the single-header libraries.
+// The one translation unit that compiles the font rasteriser.
 #define STB_TRUETYPE_IMPLEMENTATION
 #include <stb/stb_truetype.h>
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#include <stb/stb_image_write.h>

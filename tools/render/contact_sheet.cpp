@@ -3,6 +3,8 @@
 #include "tools/imagemaker/font.h"
 #include "tools/render/box_reduce.h"
 
+#include "platform/report.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -62,10 +64,7 @@ bool ContactSheet::Init(const SheetLayout& l, const std::vector<double>& times,
     Font font;
     std::string path = fontDir + "/" + kFace;
     if (!font.Load(path)) {
-        std::fprintf(stderr,
-                     "zentrafel-render: cannot load the face %s (Debian package "
-                     "fonts-dejavu-core)\n",
-                     path.c_str());
+        Report("cannot load the face %s (Debian package fonts-dejavu-core)", path.c_str());
         return false;
     }
     for (size_t i = 0; i < times.size(); ++i)

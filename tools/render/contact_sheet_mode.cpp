@@ -3,6 +3,8 @@
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
 
+#include "platform/report.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -28,8 +30,7 @@ int RenderContactSheet(const RenderOptions& options, OfflineProduction& producti
     exposure.Init(production.Width(), production.Height(), ExposureOf(options));
     PngEncoder encoder;
     if (!encoder.Init(layout.width, layout.height)) {
-        std::fprintf(stderr, "zentrafel-render: no memory for a %dx%d sheet\n", layout.width,
-                     layout.height);
+        Report("no memory for a %dx%d sheet", layout.width, layout.height);
         return 1;
     }
 
@@ -41,8 +42,8 @@ int RenderContactSheet(const RenderOptions& options, OfflineProduction& producti
     }
     progress.Finish(options.sheetCount);
     if (!encoder.Encode(sheet.Pixels()) || !encoder.WriteFile(options.sheetPath.c_str())) {
-        std::fprintf(stderr, "zentrafel-render: cannot write %s: %s\n", options.sheetPath.c_str(),
-                     std::strerror(errno ? errno : ENOMEM));
+        Report("cannot write %s: %s", options.sheetPath.c_str(),
+               std::strerror(errno ? errno : ENOMEM));
         return 1;
     }
     return 0;

@@ -6,6 +6,7 @@
 #include "tools/render/video_pipe.h"
 
 #include "platform/data_dir.h"
+#include "platform/report.h"
 
 #include <chrono>
 #include <cstdio>
@@ -20,7 +21,8 @@ constexpr int kCannotWrite = 1;
 constexpr int kStartupFailed = -1;
 
 int BadArguments(const std::string& reason) {
-    std::fprintf(stderr, "zentrafel-render: %s\n\n%s", reason.c_str(), RenderUsage());
+    Report("%s\n", reason.c_str());
+    std::fputs(RenderUsage(), stderr);
     return kBadArguments;
 }
 
@@ -68,8 +70,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.mode == RenderMode::Video && !FindOnPath("ffmpeg")) {
-        std::fprintf(stderr, "zentrafel-render: ffmpeg is needed to encode the video and is not "
-                             "on PATH (Debian package ffmpeg)\n");
+        Report("ffmpeg is needed to encode the video and is not on PATH (Debian package ffmpeg)");
         return kCannotWrite;
     }
 
@@ -78,9 +79,8 @@ int main(int argc, char** argv) {
     if (!production.Start(options.width, options.height, options.supersample)) {
         if (production.SizeRefusal().empty())
             return kStartupFailed;
-        std::fprintf(stderr, "zentrafel-render: --size %dx%d with --supersample %d: %s\n",
-                     options.width, options.height, options.supersample,
-                     production.SizeRefusal().c_str());
+        Report("--size %dx%d with --supersample %d: %s", options.width, options.height,
+               options.supersample, production.SizeRefusal().c_str());
         return kBadArguments;
     }
     if (options.to < 0.0) {

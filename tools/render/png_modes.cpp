@@ -4,6 +4,8 @@
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
 
+#include "platform/report.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -19,7 +21,7 @@ bool PrepareOutput(const RenderOptions& options, OfflineProduction& production,
     std::error_code failed;
     std::filesystem::create_directories(options.outDir, failed);
     if (failed) {
-        std::fprintf(stderr, "zentrafel-render: cannot make %s: %s\n", options.outDir.c_str(),
+        Report("cannot make %s: %s", options.outDir.c_str(),
                      failed.message().c_str());
         return false;
     }
@@ -38,7 +40,7 @@ bool JoinPath(char (&path)[kMaxPath], const std::string& dir, const char* name) 
 }
 
 void ReportWriteFailure(const char* path) {
-    std::fprintf(stderr, "zentrafel-render: cannot write %s: %s\n", path, std::strerror(errno));
+    Report("cannot write %s: %s", path, std::strerror(errno));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include "tools/render/exposure.h"
 #include "tools/render/offline_production.h"
-#include "tools/render/png_encoder.h"
+#include "gfx/png_encoder.h"
 #include "tools/render/render_options.h"
 
 #include <chrono>

@@ -1,5 +1,7 @@
 #include "tools/render/supersample_surface.h"
 
+#include "platform/report.h"
+
 #include <cstdio>
 
 namespace {
@@ -58,9 +60,7 @@ bool SupersampleSurface::Create(int width, int height) {
     GLenum status = glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT);
     if (status == GL_FRAMEBUFFER_COMPLETE_EXT)
         return true;
-    std::fprintf(stderr,
-                 "zentrafel-render: the %dx%d supersampling framebuffer is not complete "
-                 "(status 0x%x)\n",
-                 width, height, status);
+    Report("the %dx%d supersampling framebuffer is not complete (status 0x%x)", width, height,
+           status);
     return false;
 }

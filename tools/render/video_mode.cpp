@@ -6,9 +6,13 @@
 #include "tools/render/render_modes.h"
 #include "tools/render/video_pipe.h"
 
+#include "platform/report.h"
+
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -19,11 +23,9 @@ const char* const kMusicPath = "./resource/noise.ogg";
 
 void ReportDone(const RenderOptions& options, long frames, double seconds) {
     double musicSeconds = static_cast<double>(frames) / options.fps;
-    std::fprintf(stderr,
-                 "zentrafel-render: wrote %s: %ld frames, %.3f s of music, in %.1f s "
-                 "(%.1f fps, %.2f times its length)\n",
-                 options.videoPath.c_str(), frames, musicSeconds, seconds, frames / seconds,
-                 seconds / musicSeconds);
+    Report("wrote %s: %ld frames, %.3f s of music, in %.1f s (%.1f fps, %.2f times its length)",
+           options.videoPath.c_str(), frames, musicSeconds, seconds, frames / seconds,
+           seconds / musicSeconds);
 }
 
 // The chapters for ffmpeg, in a temporary file that lives as long as this.
@@ -44,15 +46,14 @@ public:
             (std::filesystem::temp_directory_path(ignored) / "zentrafel-chapters-XXXXXX").string();
         int fd = mkstemp(&name[0]);
         if (fd < 0) {
-            std::perror("zentrafel-render: no file for the chapters");
+            Report("no file for the chapters: %s", std::strerror(errno));
             return false;
         }
         path = name;
         bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
         close(fd);
         if (!written)
-            std::fprintf(stderr, "zentrafel-render: cannot write the chapters to %s\n",
-                         path.c_str());
+            Report("cannot write the chapters to %s", path.c_str());
         return written;
     }
     const std::string& Path() const { return path; }
@@ -94,7 +95,7 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
             exposure.Take(production, FrameTime(options.from, options.fps, i));
         if (!video.Write(frame, exposure.FrameBytes())) {
             progress.Finish(i);
-            std::fprintf(stderr, "zentrafel-render: ffmpeg stopped taking frames\n");
+            Report("ffmpeg stopped taking frames");
             video.Close();
             return 1;
         }

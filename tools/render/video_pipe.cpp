@@ -1,5 +1,7 @@
 #include "tools/render/video_pipe.h"
 
+#include "platform/report.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -78,7 +80,7 @@ VideoPipe::~VideoPipe() {
 bool VideoPipe::Open(const VideoSettings& settings) {
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) {
-        std::fprintf(stderr, "zentrafel-render: no pipe to ffmpeg: %s\n", std::strerror(errno));
+        Report("no pipe to ffmpeg: %s", std::strerror(errno));
         return false;
     }
     // A write after ffmpeg has quit must fail with EPIPE, not end us silently.
@@ -98,7 +100,7 @@ bool VideoPipe::Open(const VideoSettings& settings) {
     posix_spawn_file_actions_destroy(&actions);
     close(ends[0]);
     if (failed) {
-        std::fprintf(stderr, "zentrafel-render: cannot start ffmpeg: %s\n", std::strerror(failed));
+        Report("cannot start ffmpeg: %s", std::strerror(failed));
         close(ends[1]);
         child = -1;
         return false;
@@ -133,9 +135,9 @@ bool VideoPipe::Close() {
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
         return true;
     if (WIFEXITED(status))
-        std::fprintf(stderr, "zentrafel-render: ffmpeg failed with status %d\n",
+        Report("ffmpeg failed with status %d",
                      WEXITSTATUS(status));
     else
-        std::fprintf(stderr, "zentrafel-render: ffmpeg was ended by a signal\n");
+        Report("ffmpeg was ended by a signal");
     return false;
 }

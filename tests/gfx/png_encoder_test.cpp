@@ -1,6 +1,6 @@
-#include "tools/render/png_encoder.h"
+#include "gfx/png_encoder.h"
 
-#include "tests/render/run_command.h"
+#include "tests/support/run_command.h"
 
 #include <gtest/gtest.h>
 #include <stb/stb_image.h>

@@ -1,4 +1,4 @@
-#include "tools/render/png_encoder.h"
+#include "gfx/png_encoder.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -11,8 +11,8 @@ const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'
 // PNG's "Up" filter: each byte minus the one above it. The scenes' pictures
 // are smooth vertically and mostly black, which this makes runs of zeros.
 constexpr unsigned char kFilterUp = 2;
-// Fastest compression: a sequence of full-HD frames is bound by it.
-constexpr int kLevel = 1;
+// PNG's colour type for 1 to 4 channels: grey, grey + alpha, RGB, RGBA.
+const unsigned char kColourTypes[5] = {0, 0, 4, 2, 6};
 // Signature, IHDR, the IDAT chunk's frame, IEND.
 constexpr size_t kOverhead = 8 + 25 + 12 + 12;
 
@@ -23,30 +23,35 @@ PngEncoder::~PngEncoder() {
         deflateEnd(&stream);
 }
 
-bool PngEncoder::Init(int w, int h) {
+bool PngEncoder::Init(int w, int h, int c, int level) {
+    if (c < 1 || c > 4 || deflating)
+        return false;
     width = w;
     height = h;
-    if (deflateInit(&stream, kLevel) != Z_OK)
+    channels = c;
+    if (deflateInit(&stream, level) != Z_OK)
         return false;
     deflating = true;
-    size_t rowBytes = 1 + static_cast<size_t>(w) * 3;
+    size_t rowBytes = 1 + static_cast<size_t>(w) * channels;
     filtered.resize(rowBytes * h);
     compressed.resize(deflateBound(&stream, filtered.size()));
     output.resize(kOverhead + compressed.size());
     return true;
 }
 
-void PngEncoder::FilterRows(const unsigned char* rgb) {
-    size_t stride = static_cast<size_t>(width) * 3;
+void PngEncoder::FilterRows(const unsigned char* pixels, bool bottomUp) {
+    const size_t stride = static_cast<size_t>(width) * channels;
+    // Row y of the file, wherever the source keeps it.
+    auto sourceRow = [&](int y) { return pixels + (bottomUp ? height - 1 - y : y) * stride; };
     for (int y = 0; y < height; ++y) {
         unsigned char* out = &filtered[y * (stride + 1)];
-        const unsigned char* row = rgb + y * stride;
+        const unsigned char* row = sourceRow(y);
         out[0] = kFilterUp;
         if (y == 0) {
             std::memcpy(out + 1, row, stride);
             continue;
         }
-        const unsigned char* above = row - stride;
+        const unsigned char* above = sourceRow(y - 1);
         for (size_t i = 0; i < stride; ++i)
             out[1 + i] = static_cast<unsigned char>(row[i] - above[i]);
     }
@@ -71,8 +76,8 @@ void PngEncoder::AppendChunk(const char* type, const unsigned char* data, size_t
     AppendUint32(crc);
 }
 
-bool PngEncoder::Encode(const unsigned char* rgb) {
-    FilterRows(rgb);
+bool PngEncoder::Encode(const unsigned char* pixels, bool bottomUp) {
+    FilterRows(pixels, bottomUp);
     deflateReset(&stream);
     stream.next_in = filtered.data();
     stream.avail_in = static_cast<uInt>(filtered.size());
@@ -81,7 +86,7 @@ bool PngEncoder::Encode(const unsigned char* rgb) {
     if (deflate(&stream, Z_FINISH) != Z_STREAM_END)
         return false;
 
-    // IHDR: size, 8 bits per sample, colour type 2 (RGB), deflate, adaptive
+    // IHDR: size, 8 bits per sample, the colour type, deflate, adaptive
     // filtering, no interlace.
     unsigned char header[13] = {};
     for (int i = 0; i < 4; ++i) {
@@ -89,7 +94,7 @@ bool PngEncoder::Encode(const unsigned char* rgb) {
         header[4 + i] = static_cast<unsigned char>(height >> (24 - 8 * i));
     }
     header[8] = 8;
-    header[9] = 2;
+    header[9] = kColourTypes[channels];
 
     size = 0;
     std::memcpy(&output[0], kSignature, sizeof kSignature);

@@ -1,4 +1,4 @@
-#include "tests/render/run_command.h"
+#include "tests/support/run_command.h"
 
 #include <fcntl.h>
 #include <spawn.h>
