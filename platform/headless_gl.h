@@ -1,26 +1,40 @@
-// A GL context without any window system, for the offline renderer and the
-// tests: EGL on Mesa's surfaceless platform, desktop GL (compatibility
-// profile), with a pbuffer of the requested size as the default framebuffer so
-// the renderers draw into it exactly as into a window.
+// A GL context without any window system, for the offline renderer, the
+// benchmarks and the tests: EGL on a device found through EGL device
+// enumeration (a GPU where there is one, else Mesa's software device) or on
+// Mesa's surfaceless platform, desktop GL (compatibility profile), with a
+// pbuffer of the requested size as the default framebuffer so the renderers
+// draw into it exactly as into a window.
 //
 // The caller owns the context; Create makes it current on the calling thread
 // and runs glewInit.
 #pragma once
 
+#include "platform/egl_devices.h"
+
+#include <string>
+
 class HeadlessGl {
 public:
-    // False (with a line on stderr) when no such context can be made.
-    bool Create(int width, int height);
+    // Tries the devices `device` allows in the order of GlDeviceCandidates
+    // and keeps the first that gives a context. False (with a line on
+    // stderr) when none does.
+    bool Create(int width, int height, const GlDeviceChoice& device = {});
     void Destroy();
     ~HeadlessGl() { Destroy(); }
 
     int Width() const { return width; }
     int Height() const { return height; }
+    // Where the context lives, for benchmark headers:
+    // "EGL device 0 (NVIDIA, hardware, /dev/dri/renderD128)".
+    const std::string& Device() const { return device; }
 
 private:
+    bool CreateOn(void* display, int width, int height);
+
     void* display = nullptr;
     void* surface = nullptr;
     void* context = nullptr;
     int width = 0;
     int height = 0;
+    std::string device;
 };

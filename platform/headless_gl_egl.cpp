@@ -10,14 +10,6 @@
 
 namespace {
 
-EGLDisplay OpenSurfacelessDisplay() {
-    auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
-        eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    if (!getPlatformDisplay)
-        return EGL_NO_DISPLAY;
-    return getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-}
-
 // 8-bit RGBA with 24-bit depth and 8-bit stencil: what a default window gets.
 EGLConfig ChooseConfig(EGLDisplay display) {
     const EGLint attributes[] = {EGL_SURFACE_TYPE,    EGL_PBUFFER_BIT,  EGL_RENDERABLE_TYPE,
@@ -33,18 +25,55 @@ EGLConfig ChooseConfig(EGLDisplay display) {
     return config;
 }
 
+std::string Describe(const GlDeviceInfo& info) {
+    std::string text = "EGL device " + std::to_string(info.index) + " (" + info.vendor + ", " +
+                       (info.software ? "software" : "hardware");
+    if (!info.name.empty())
+        text += ", " + info.name;
+    return text + ")";
+}
+
 } // namespace
 
-bool HeadlessGl::Create(int w, int h) {
-    EGLDisplay dpy = OpenSurfacelessDisplay();
+bool HeadlessGl::Create(int w, int h, const GlDeviceChoice& choice) {
+    const std::vector<void*> devices = EnumerateEglDevices();
+    std::vector<GlDeviceInfo> infos;
+    for (size_t i = 0; i < devices.size(); ++i)
+        infos.push_back(DescribeEglDevice(devices[i], static_cast<int>(i)));
+
+    for (int candidate : GlDeviceCandidates(choice, infos)) {
+        const bool surfaceless = candidate == kSurfacelessCandidate;
+        void* dpy = surfaceless ? EglSurfacelessDisplay() : EglDeviceDisplay(devices[candidate]);
+        if (!CreateOn(dpy, w, h)) {
+            if (!surfaceless && !infos[candidate].software)
+                Report("EGL device %d gives no %dx%d GL context", candidate, w, h);
+            continue;
+        }
+        if (surfaceless) {
+            device = "Mesa surfaceless platform (" + EglDisplayVendor(display) + ")";
+        } else {
+            infos[candidate].vendor = EglDisplayVendor(display);
+            device = Describe(infos[candidate]);
+        }
+        // Without GLX, glewInit reports GLEW_ERROR_NO_GLX_DISPLAY after it has
+        // loaded every GL entry point; that is not a failure here.
+        glewExperimental = GL_TRUE;
+        glewInit();
+        return true;
+    }
+    Report("no EGL display gives a %dx%d desktop GL context for headless rendering", w, h);
+    return false;
+}
+
+// Quiet: the caller decides whether a failure here is worth a line.
+bool HeadlessGl::CreateOn(void* dpy, int w, int h) {
     if (dpy == EGL_NO_DISPLAY || !eglInitialize(dpy, nullptr, nullptr)) {
-        Report("no EGL display for headless rendering");
+        eglGetError();
         return false;
     }
     display = dpy;
     EGLConfig config = ChooseConfig(dpy);
     if (!config || !eglBindAPI(EGL_OPENGL_API)) {
-        Report("no EGL configuration for desktop OpenGL");
         Destroy();
         return false;
     }
@@ -55,16 +84,11 @@ bool HeadlessGl::Create(int w, int h) {
     context = eglCreateContext(dpy, config, EGL_NO_CONTEXT, nullptr);
     if (surface == EGL_NO_SURFACE || context == EGL_NO_CONTEXT ||
         !eglMakeCurrent(dpy, surface, surface, context)) {
-        Report("cannot create a %dx%d headless GL context", w, h);
         Destroy();
         return false;
     }
     width = w;
     height = h;
-    // Without GLX, glewInit reports GLEW_ERROR_NO_GLX_DISPLAY after it has
-    // loaded every GL entry point; that is not a failure here.
-    glewExperimental = GL_TRUE;
-    glewInit();
     return true;
 }
 
@@ -79,4 +103,5 @@ void HeadlessGl::Destroy() {
     eglTerminate(display);
     display = surface = context = nullptr;
     width = height = 0;
+    device.clear();
 }

@@ -5,9 +5,11 @@
 #include "tools/render/offline_production.h"
 #include "gfx/png_encoder.h"
 #include "tools/render/render_modes.h"
+#include "tools/render/video_capture.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -88,4 +90,32 @@ TEST(FrameLoop, AllocatesNothingOverHundredsOfFrames) {
     RecordProperty("driverMallocCalls", std::to_string(counted.driverMallocCalls));
     std::printf("driver allocations in %d frames: %ld new, %ld malloc\n", kFrames,
                 counted.driverNewCalls, counted.driverMallocCalls);
+}
+
+// The video's frames: drawn, read back through the ring and written by the
+// writer thread (into /dev/null here). Counted on the drawing thread; the
+// writer thread only calls writev on memory it is handed.
+TEST(FrameLoop, VideoFramesAllocateNothing) {
+    OfflineProduction& production = StartedProduction();
+    const int sink = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(sink, 0);
+    VideoCapture capture;
+    ASSERT_TRUE(capture.Start(sink, 96, 54));
+    const double length = production.MusicLength();
+    bool added = true;
+    for (int pass = 0; pass < 3; ++pass) {
+        if (pass == 2)
+            StartCountingAllocations();
+        for (int i = 0; i < kFrames; ++i)
+            added = capture.Add(production, length * i / kFrames) && added;
+    }
+    AllocationCount counted = StopCountingAllocations();
+    EXPECT_TRUE(capture.Finish());
+    close(sink);
+
+    EXPECT_TRUE(added);
+    EXPECT_EQ(counted.newCalls, 0) << "operator new inside the video's frame loop";
+    if (CountsMalloc()) {
+        EXPECT_EQ(counted.mallocCalls, 0) << "malloc inside the video's frame loop";
+    }
 }

@@ -134,3 +134,35 @@ TEST(RenderCli, StartupFailureEndsAsTheProductionDoes) {
     EXPECT_EQ(r.status, 255) << r.out << r.err;
     EXPECT_TRUE(ReadFile(empty + "/001.000.png").empty());
 }
+
+TEST(RenderCli, ListsTheSoftwareDeviceWhichDrawsTheDefaultStill) {
+    CommandResult list = Render({"--list-devices"});
+    ASSERT_EQ(list.status, 0) << list.err;
+    // "N  VENDOR  software" on this machine, which has no GPU.
+    const size_t software = list.out.find("  software");
+    ASSERT_NE(software, std::string::npos) << list.out;
+    const size_t lineStart = list.out.rfind('\n', software) + 1;
+    const std::string index = list.out.substr(lineStart, list.out.find(' ', lineStart) - lineStart);
+
+    std::string reference;
+    for (const char* device : {"auto", "software", "surfaceless", index.c_str()}) {
+        std::string dir = MakeTempDir();
+        std::vector<std::string> arguments = {"--at", "100", "--size", "160x90", "--out", dir};
+        if (std::string(device) != "auto")
+            arguments.insert(arguments.end(), {"--device", device});
+        CommandResult r = Render(arguments);
+        ASSERT_EQ(r.status, 0) << device << ": " << r.err;
+        const std::string still = ReadFile(dir + "/100.000.png");
+        ASSERT_FALSE(still.empty()) << device;
+        if (reference.empty())
+            reference = still;
+        EXPECT_TRUE(still == reference) << "--device " << device << " draws another picture";
+    }
+}
+
+TEST(RenderCli, AMissingDeviceIsAStartupFailure) {
+    CommandResult r = Render({"--at", "1", "--size", "32x18", "--device", "99", "--out",
+                              MakeTempDir()});
+    EXPECT_EQ(r.status, 255) << r.err;
+    EXPECT_NE(r.err.find("no EGL display"), std::string::npos) << r.err;
+}

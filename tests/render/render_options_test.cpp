@@ -218,3 +218,33 @@ TEST(RenderOptions, Supersample) {
     EXPECT_FALSE(Parse({"--at", "1", "--supersample", "5"}).ok);
     EXPECT_FALSE(Parse({"--bench", "--supersample", "2"}).ok) << "the benchmark times plain frames";
 }
+TEST(RenderOptions, DeviceAndEncoderChoices) {
+    Parsed bench = Parse({"--bench", "--device", "1"});
+    ASSERT_TRUE(bench.ok) << bench.error;
+    EXPECT_EQ(bench.options.device.kind, GlDeviceChoice::Index);
+    EXPECT_EQ(bench.options.device.index, 1);
+    EXPECT_EQ(Parse({"--at", "1"}).options.device.kind, GlDeviceChoice::Auto) << "the default";
+    EXPECT_EQ(Parse({"--at", "1", "--device=software"}).options.device.kind,
+              GlDeviceChoice::Software);
+
+    Parsed video = Parse({"--video", "a.mp4", "--encoder", "h264_nvenc"});
+    ASSERT_TRUE(video.ok) << video.error;
+    EXPECT_EQ(video.options.encoder, "h264_nvenc");
+    EXPECT_EQ(Parse({"--video", "a.mp4"}).options.encoder, "libx264") << "the default";
+
+    Parsed list = Parse({"--list-devices"});
+    ASSERT_TRUE(list.ok) << list.error;
+    EXPECT_EQ(list.options.mode, RenderMode::ListDevices);
+
+    for (auto arguments : {std::initializer_list<const char*>{"--bench", "--device", "gpu"},
+                           {"--bench", "--device", "-1"},
+                           {"--bench", "--device", ""},
+                           {"--video", "a.mp4", "--encoder", "x265"},
+                           {"--at", "1", "--encoder", "libx264"},
+                           {"--list-devices", "--size", "64x36"},
+                           {"--list-devices", "--bench"}}) {
+        Parsed p = Parse(arguments);
+        EXPECT_FALSE(p.ok) << *arguments.begin() << " " << arguments.begin()[2];
+        EXPECT_FALSE(p.error.empty());
+    }
+}

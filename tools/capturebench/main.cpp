@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     OfflineProduction production;
-    if (!production.Start(s.width, s.height, s.supersample))
+    if (!production.Start(s.width, s.height, {}, s.supersample))
         return 1;
     ExposureSettings single;
     single.supersample = s.supersample;

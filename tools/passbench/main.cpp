@@ -5,7 +5,8 @@
 // flushed, so a pass's time is its own rasterisation and shading, plus the
 // fixed cost of one flush.
 //
-//   passbench [--size WxH]   (default 640x360; run from the repository root)
+//   passbench [--size WxH] [--device D]   (default 640x360, --device auto; run from
+//   the repository root)
 #include "tools/render/bench_stats.h"
 #include "tools/render/offline_production.h"
 
@@ -130,9 +131,16 @@ void PrintClears(RenderTarget& renderTarget) {
     PrintRow("window, colour", window);
 }
 
-bool ParseSize(int argc, char** argv, int& width, int& height) {
+bool ParseArguments(int argc, char** argv, int& width, int& height, GlDeviceChoice& device) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--size") != 0 || i + 1 == argc)
+        if (i + 1 == argc)
+            return false;
+        if (std::strcmp(argv[i], "--device") == 0) {
+            if (!ParseGlDeviceChoice(argv[++i], device))
+                return false;
+            continue;
+        }
+        if (std::strcmp(argv[i], "--size") != 0)
             return false;
         if (std::sscanf(argv[++i], "%dx%d", &width, &height) != 2 || width < 1 || height < 1)
             return false;
@@ -144,19 +152,21 @@ bool ParseSize(int argc, char** argv, int& width, int& height) {
 
 int main(int argc, char** argv) {
     int width = 640, height = 360;
-    if (!ParseSize(argc, argv, width, height)) {
-        std::fprintf(stderr, "usage: passbench [--size WxH]\n");
+    GlDeviceChoice device;
+    if (!ParseArguments(argc, argv, width, height, device)) {
+        std::fprintf(stderr, "usage: passbench [--size WxH] [--device auto|software|N]\n");
         return 2;
     }
     OfflineProduction production;
-    if (!production.Start(width, height))
+    if (!production.Start(width, height, device))
         return 1;
     // The first frame of each kind pays the driver's first-use work.
     production.DrawFrameAt(100.0);
     glFinish();
 
-    std::printf("\npassbench at %dx%d on %s\n", width, height,
-                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::printf("\npassbench at %dx%d on %s, %s\n", width, height,
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+                production.Device().c_str());
     PrintClears(production.Scenes().renderTarget);
     size_t count = 0;
     const Section* sections = Sections(count);

@@ -133,16 +133,23 @@ void PrintRow(const Size& size, const Timing& t) {
 
 int main(int argc, char** argv) {
     std::string framesDir;
-    if (argc == 3 && std::strcmp(argv[1], "--frames") == 0) {
-        framesDir = argv[2];
-    } else if (argc != 1) {
-        std::fprintf(stderr, "usage: rbbench [--frames DIR]\n");
+    GlDeviceChoice device;
+    bool ok = argc % 2 == 1;
+    for (int i = 1; ok && i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--frames") == 0)
+            framesDir = argv[i + 1];
+        else
+            ok = std::strcmp(argv[i], "--device") == 0 && ParseGlDeviceChoice(argv[i + 1], device);
+    }
+    if (!ok) {
+        std::fprintf(stderr, "usage: rbbench [--frames DIR] [--device auto|software|N]\n");
         return 2;
     }
     HeadlessGl gl;
-    if (!gl.Create(1920, 1080))
+    if (!gl.Create(1920, 1080, device))
         return 1;
-    std::printf("GL: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::printf("GL: %s, %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+                gl.Device().c_str());
 
     std::printf("\n| target | copy ms | rb ms | rb / copy | copy + rb glow ms | glow / copy |\n");
     std::printf("|---|---|---|---|---|---|\n");

@@ -73,9 +73,10 @@ int RunBench(OfflineProduction& production, Clock::time_point launched) {
         {"credits", kCreditsStart, end},
     };
     const Viewport& v = production.View();
-    std::printf("\nzentrafel-render --bench at %dx%d (drawn area %dx%d) on %s\n\n",
+    std::printf("\nzentrafel-render --bench at %dx%d (drawn area %dx%d) on %s, %s\n\n",
                 production.Width(), production.Height(), v.width, v.height,
-                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+                production.Device().c_str());
     std::printf("| Section | Music time (s) | Frames | Median (ms) | 95th percentile (ms) | "
                 "fps at median |\n|---|---|---|---|---|---|\n");
     double samples[kFramesPerSection];

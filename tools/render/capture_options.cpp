@@ -116,6 +116,11 @@ bool CheckVideoSwitches(const std::set<std::string>& seen, const RenderOptions& 
             error = "--codec, --crf and --preset are for --video";
         return !encoder;
     }
+    if (options.encoder == "h264_nvenc" && (options.codec != VideoCodec::H264 || has("--preset"))) {
+        error = "--encoder h264_nvenc encodes --codec h264 at its own preset; --crf sets its "
+                "quality";
+        return false;
+    }
     if (IsLossless(options.codec) && (has("--crf") || has("--preset"))) {
         error = "--codec ffv1 is lossless: --crf and --preset are for h264 and hevc";
         return false;

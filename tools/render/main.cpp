@@ -52,6 +52,7 @@ int RunMode(const RenderOptions& options, OfflineProduction& production,
     case RenderMode::Bench:
         return RunBench(production, launched);
     case RenderMode::Help:
+    case RenderMode::ListDevices:
         break;
     }
     return 0;
@@ -69,6 +70,13 @@ int main(int argc, char** argv) {
         std::fputs(RenderUsage(), stdout);
         return 0;
     }
+    if (options.mode == RenderMode::ListDevices) {
+        const std::vector<GlDeviceInfo> devices = ListGlDevices();
+        std::fputs(devices.empty() ? "no EGL device enumeration: --device surfaceless only\n"
+                                   : FormatGlDevices(devices).c_str(),
+                   stdout);
+        return 0;
+    }
     if (options.mode == RenderMode::Video && !FindOnPath("ffmpeg")) {
         Report("ffmpeg is needed to encode the video and is not on PATH (Debian package ffmpeg)");
         return kCannotWrite;
@@ -76,7 +84,7 @@ int main(int argc, char** argv) {
 
     FindData(options);
     OfflineProduction production;
-    if (!production.Start(options.width, options.height, options.supersample)) {
+    if (!production.Start(options.width, options.height, options.device, options.supersample)) {
         if (production.SizeRefusal().empty())
             return kStartupFailed;
         Report("--size %dx%d with --supersample %d: %s", options.width, options.height,

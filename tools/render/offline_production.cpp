@@ -17,10 +17,10 @@ Viewport Scaled(const Viewport& v, int n) {
 
 } // namespace
 
-bool OfflineProduction::Start(int width, int height, int n) {
+bool OfflineProduction::Start(int width, int height, const GlDeviceChoice& device, int n) {
     supersample = n;
     StartDecodingMusic();
-    if (!gl.Create(width, height) || !HasGlRequirements())
+    if (!gl.Create(width, height, device) || !HasGlRequirements())
         return false;
     if (!SurfaceFits(width * n, height * n, sizeRefusal))
         return false;

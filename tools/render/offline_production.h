@@ -24,7 +24,8 @@ public:
     // False when a step the production depends on fails (that step has
     // printed its message) or the drawing surface exceeds the GL's limits
     // (SizeRefusal says why, and nothing is drawn).
-    bool Start(int width, int height, int supersample = 1);
+    // `device`: where the GL context is opened.
+    bool Start(int width, int height, const GlDeviceChoice& device = {}, int supersample = 1);
     // Draws the frame of music time t into the drawing surface (no glFinish).
     void DrawFrameAt(double t);
     double MusicLength() const;
@@ -40,6 +41,8 @@ public:
     const Viewport& View() const { return viewport; }
     Production& Scenes() { return *production; }
     Music& Sound() { return music; }
+    // The EGL device or platform drawn on, for benchmark headers.
+    const std::string& Device() const { return gl.Device(); }
 
 private:
     HeadlessGl gl;

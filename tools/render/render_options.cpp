@@ -37,8 +37,8 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 
 // Options that take a value; everything else is a flag or unknown.
 bool TakesValue(const std::string& name) {
-    static const char* const names[] = {"--at", "--from", "--to", "--fps",
-                                        "--out", "--video", "--size"};
+    static const char* const names[] = {"--at",    "--from", "--to",     "--fps",    "--out",
+                                        "--video", "--size", "--device", "--encoder"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -64,6 +64,12 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
         options.outDir = value;
     else if (name == "--video")
         options.videoPath = value;
+    else if (name == "--device")
+        ok = ParseGlDeviceChoice(value, options.device);
+    else if (name == "--encoder") {
+        options.encoder = value;
+        ok = value == "libx264" || value == "h264_nvenc";
+    }
     ok = ok && !value.empty();
     if (!ok) {
         if (name == "--at" || name == "--from" || name == "--to")
@@ -74,6 +80,11 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
         else if (name == "--size")
             error = "--size wants WIDTHxHEIGHT, each " + std::to_string(kMinSide) + " to " +
                     std::to_string(kMaxSide) + ": '" + value + "'";
+        else if (name == "--device")
+            error = "--device wants auto, software, surfaceless or a device number from "
+                    "--list-devices: '" + value + "'";
+        else if (name == "--encoder")
+            error = "--encoder wants libx264 or h264_nvenc: '" + value + "'";
         else
             error = name + " wants a non-empty path";
     }
@@ -108,9 +119,18 @@ bool VideoSizeEven(const RenderOptions& options, std::string& error) {
 bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::string& error) {
     auto has = [&seen](const char* name) { return seen.count(name) != 0; };
     bool range = has("--from") || has("--to") || has("--fps");
-    int modes = has("--at") + has("--video") + has("--contact-sheet") + has("--bench");
+    int modes = has("--at") + has("--video") + has("--contact-sheet") + has("--bench") +
+                has("--list-devices");
     if (modes > 1) {
-        error = "choose one of --at, --video, --contact-sheet and --bench";
+        error = "choose one of --at, --video, --contact-sheet, --bench and --list-devices";
+        return false;
+    }
+    if (has("--list-devices") && seen.size() > 1) {
+        error = "--list-devices takes no other option";
+        return false;
+    }
+    if (has("--encoder") && !has("--video")) {
+        error = "--encoder is for --video";
         return false;
     }
     // With motion blur, --fps gives stills the frame interval to open in.
@@ -120,7 +140,7 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
         return false;
     }
     if (has("--bench") && (range || has("--out"))) {
-        error = "--bench takes only --size";
+        error = "--bench takes only --size and --device";
         return false;
     }
     if (has("--video") && has("--out")) {
@@ -139,6 +159,8 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
         options.mode = RenderMode::ContactSheet;
     else if (has("--bench"))
         options.mode = RenderMode::Bench;
+    else if (has("--list-devices"))
+        options.mode = RenderMode::ListDevices;
     else if (range)
         options.mode = RenderMode::Sequence;
     else {
@@ -170,7 +192,7 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             error = arg + " given twice";
             return false;
         }
-        if (arg == "--bench" && !inlineValue)
+        if ((arg == "--bench" || arg == "--list-devices") && !inlineValue)
             continue;
         if (!TakesValue(arg)) {
             error = "unknown argument '" + std::string(argv[i]) + "'";
@@ -196,7 +218,7 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
 }
 
 const char* RenderUsage() {
-    return "usage: zentrafel-render MODE [--size WxH]\n"
+    return "usage: zentrafel-render MODE [--size WxH] [--device D]\n"
            "Renders the production offline, frame-exact, without a window or a sound card.\n"
            "It reads ./resource/, or the installed copy when started elsewhere.\n"
            "\n"
@@ -211,6 +233,8 @@ const char* RenderUsage() {
            "                          takes --from, --to, --columns C (default 6) and\n"
            "                          --count K (default 24)\n"
            "  --bench                 frame times per section, on stdout as a table\n"
+           "  --list-devices          the GL devices --device can choose, one a line:\n"
+           "                          number, driver, hardware or software, name\n"
            "\n"
            "options:\n"
            "  --size WxH   output size in pixels, letterboxed to 16:9 as a window of that\n"
@@ -219,6 +243,11 @@ const char* RenderUsage() {
            "  --from A     start of a sequence or video in seconds (default 0)\n"
            "  --to B       its end (default the end of the music)\n"
            "  --fps N      frames per second of a sequence or video (default 30)\n"
+           "  --device D   where to draw: auto (a GPU where there is one, else the\n"
+           "               software rasteriser; the default), software, surfaceless\n"
+           "               or a number from --list-devices\n"
+           "  --encoder E  the video's H.264 encoder: libx264 (default) or h264_nvenc\n"
+           "               (an NVIDIA GPU's encoder, where ffmpeg and the driver offer it)\n"
            "\n"
            "video:\n"
            "  --codec C    h264 (default) or hevc into FILE.mp4 with AAC sound, or ffv1:\n"

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "tools/render/video_codec.h"
+#include "platform/egl_devices.h"
 
 #include <string>
 #include <vector>
 
-enum class RenderMode { Help, Stills, Sequence, Video, ContactSheet, Bench };
+enum class RenderMode { Help, Stills, Sequence, Video, ContactSheet, Bench, ListDevices };
 
 struct RenderOptions {
     RenderMode mode = RenderMode::Help;
@@ -28,6 +29,8 @@ struct RenderOptions {
     std::string sheetPath; // --contact-sheet
     int sheetColumns = 6;
     int sheetCount = 24;
+    std::string encoder = "libx264"; // or "h264_nvenc"
+    GlDeviceChoice device;           // where the GL context is opened
 };
 
 // Fills `options` from argv. False with a one-line reason in `error` when the

@@ -1,9 +1,12 @@
 // The video mode: every frame of a stretch through ffmpeg, with its music and
-// its chapters.
+// its chapters. Plain frames are drawn, read back and encoded overlapping
+// (video_capture.h); motion-blurred or supersampled ones are taken whole,
+// one after another (exposure.h), as their subframes must be summed first.
 #include "tools/render/chapters.h"
 #include "tools/render/frame_times.h"
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
+#include "tools/render/video_capture.h"
 #include "tools/render/video_pipe.h"
 
 #include "platform/report.h"
@@ -12,20 +15,32 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 namespace {
 
 const char* const kMusicPath = "./resource/noise.ogg";
 
-void ReportDone(const RenderOptions& options, long frames, double seconds) {
+double Percent(double part, double whole) {
+    return whole > 0.0 ? 100.0 * part / whole : 0.0;
+}
+
+// The stages' shares are of the drawing thread's wall time; the encoder's
+// is the time the writer thread spent handing it frames. Taken whole, a
+// frame has no stages to tell apart (`t` null).
+void ReportDone(const RenderOptions& options, long frames, double seconds, const CaptureTimes* t) {
     double musicSeconds = static_cast<double>(frames) / options.fps;
-    Report("wrote %s: %ld frames, %.3f s of music, in %.1f s (%.1f fps, %.2f times its length)",
+    Report("wrote %s: %ld frames, %.3f s of music, in %.1f s (%.1f fps, %.2f times its length; "
+           "%s)",
            options.videoPath.c_str(), frames, musicSeconds, seconds, frames / seconds,
-           seconds / musicSeconds);
+           seconds / musicSeconds, options.encoder.c_str());
+    if (t)
+        Report("drawing %.0f %%, reading back %.0f %%, waiting for the encoder %.0f %% of the "
+               "time; the encoder took frames %.0f %% of it",
+               Percent(t->drawing, seconds), Percent(t->readingBack, seconds),
+               Percent(t->waitingForEncoder, seconds), Percent(t->writing, seconds));
 }
 
 // The chapters for ffmpeg, in a temporary file that lives as long as this.
@@ -62,11 +77,8 @@ private:
     std::string path;
 };
 
-} // namespace
-
-int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
-    auto started = std::chrono::steady_clock::now();
-    long frames = FrameCount(options.from, options.to, options.fps);
+VideoSettings Settings(const RenderOptions& options, const OfflineProduction& production,
+                       long frames) {
     VideoSettings settings;
     settings.path = options.videoPath;
     settings.musicPath = kMusicPath;
@@ -75,36 +87,82 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     settings.fps = options.fps;
     settings.from = options.from;
     settings.seconds = static_cast<double>(frames) / options.fps;
+    settings.encoder = options.encoder;
     settings.codec = options.codec;
     settings.crf = options.crf;
     settings.preset = options.preset;
+    return settings;
+}
+
+// False once ffmpeg has stopped taking frames; `done` counts those written,
+// -1 when the read-back could not start (it has said why).
+bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production,
+                     VideoPipe& video, long frames, ProgressBar& progress, long& done,
+                     CaptureTimes& times) {
+    VideoCapture capture;
+    if (!capture.Start(video.Fd(), production.Width(), production.Height())) {
+        done = -1;
+        return false;
+    }
+    for (done = 0; done < frames; ++done) {
+        if (!capture.Add(production, FrameTime(options.from, options.fps, done))) {
+            capture.Finish();
+            return false;
+        }
+        progress.Update(done + 1);
+    }
+    const bool written = capture.Finish();
+    times = capture.Times();
+    return written;
+}
+
+bool WriteExposed(const RenderOptions& options, OfflineProduction& production, VideoPipe& video,
+                  long frames, ProgressBar& progress, long& done) {
+    Exposure exposure;
+    exposure.Init(production.Width(), production.Height(), ExposureOf(options));
+    for (done = 0; done < frames; ++done) {
+        const unsigned char* frame =
+            exposure.Take(production, FrameTime(options.from, options.fps, done));
+        if (!video.Write(frame, exposure.FrameBytes()))
+            return false;
+        progress.Update(done + 1);
+    }
+    return true;
+}
+
+} // namespace
+
+int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
+    auto started = std::chrono::steady_clock::now();
+    long frames = FrameCount(options.from, options.to, options.fps);
+    VideoSettings settings = Settings(options, production, frames);
     ChapterFile chapters;
     if (!chapters.Write(ChapterMetadata(ChaptersOf(options.from, settings.seconds))))
         return 1;
     settings.chaptersPath = chapters.Path();
-
-    Exposure exposure;
-    exposure.Init(settings.width, settings.height, ExposureOf(options));
     VideoPipe video;
     if (!video.Open(settings))
         return 1;
+
+    const bool whole = options.motionBlur > 1 || options.supersample > 1;
     ProgressBar progress;
     progress.Start(frames);
-    for (long i = 0; i < frames; ++i) {
-        const unsigned char* frame =
-            exposure.Take(production, FrameTime(options.from, options.fps, i));
-        if (!video.Write(frame, exposure.FrameBytes())) {
-            progress.Finish(i);
+    long done = 0;
+    CaptureTimes times;
+    const bool written =
+        whole ? WriteExposed(options, production, video, frames, progress, done)
+              : WriteOverlapped(options, production, video, frames, progress, done, times);
+    progress.Finish(done < 0 ? 0 : done);
+    if (!written) {
+        if (done >= 0)
             Report("ffmpeg stopped taking frames");
-            video.Close();
-            return 1;
-        }
-        progress.Update(i + 1);
+        video.Close();
+        return 1;
     }
-    progress.Finish(frames);
     if (!video.Close())
         return 1;
     ReportDone(options, frames,
-               std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+               std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(),
+               whole ? nullptr : &times);
     return 0;
 }

@@ -62,7 +62,13 @@ std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
     if (!s.chaptersPath.empty())
         Append(arguments, {"-f", "ffmetadata", "-i", s.chaptersPath, "-map_chapters", "2"});
     Append(arguments, {"-map", "0:v:0", "-map", "1:a:0"});
-    Append(arguments, VideoEncoderArguments(s.codec, s.crf, s.preset));
+    if (s.encoder == "h264_nvenc")
+        // The GPU's encoder at constant quality, close to x264's CRF 18.
+        Append(arguments, {"-c:v", "h264_nvenc", "-preset", "p4", "-rc", "vbr", "-cq",
+                           std::to_string(s.crf < 0 ? 18 : s.crf), "-b:v", "0", "-pix_fmt",
+                           "yuv420p"});
+    else
+        Append(arguments, VideoEncoderArguments(s.codec, s.crf, s.preset));
     Append(arguments, AudioEncoderArguments(s.codec));
     // Past the end of the music the sound is silence, not shorter.
     Append(arguments, {"-af", "apad=whole_dur=" + seconds, "-t", seconds});

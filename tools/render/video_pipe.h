@@ -26,6 +26,7 @@ struct VideoSettings {
     int fps = 30;
     double from = 0.0;    // music time of the first frame
     double seconds = 0.0; // frames / fps: how much music to mux
+    std::string encoder = "libx264"; // or "h264_nvenc", an NVIDIA GPU's
 };
 
 // True when an executable named `program` lies on PATH.
@@ -45,6 +46,9 @@ public:
     bool Open(const VideoSettings& settings);
     // False when ffmpeg has stopped reading (it has said why on stderr).
     bool Write(const unsigned char* frame, size_t bytes);
+    // The pipe's end to write frames into, for a writer of its own; -1 when
+    // not open.
+    int Fd() const { return fd; }
     // Closes the pipe and waits for ffmpeg; true when it finished cleanly.
     bool Close();
 

@@ -3,7 +3,7 @@
 // process's resident memory reported as it goes. scripts/soak runs it and
 // judges the growth; a steady state shows nothing kept per frame or per seek.
 //
-//   zentrafel-soak [FRAMES [SEED]]   (default 20000 frames, seed 1)
+//   zentrafel-soak [--device D] [FRAMES [SEED]]   (default 20000 frames, seed 1)
 //
 // Prints "rss FRAME KIB" every kSampleEvery frames and at the end, then the
 // frames per section and the count of frames that left a GL error. Exit
@@ -62,13 +62,22 @@ bool ParseCount(const char* text, long& value) {
 int main(int argc, char** argv) {
     long frames = 20000;
     long seed = 1;
-    if (argc > 3 || (argc > 1 && !ParseCount(argv[1], frames)) ||
+    GlDeviceChoice device;
+    // --device, where given, comes first.
+    bool deviceOk = true;
+    if (argc > 2 && std::strcmp(argv[1], "--device") == 0) {
+        deviceOk = ParseGlDeviceChoice(argv[2], device);
+        argv += 2;
+        argc -= 2;
+    }
+    if (!deviceOk || argc > 3 || (argc > 1 && !ParseCount(argv[1], frames)) ||
         (argc > 2 && !ParseCount(argv[2], seed))) {
-        std::fprintf(stderr, "usage: zentrafel-soak [FRAMES [SEED]] (positive whole numbers)\n");
+        std::fprintf(stderr, "usage: zentrafel-soak [--device auto|software|N] [FRAMES [SEED]] "
+                             "(positive whole numbers)\n");
         return 2;
     }
     OfflineProduction production;
-    if (!production.Start(kWidth, kHeight))
+    if (!production.Start(kWidth, kHeight, device))
         return kStartupFailed;
     FrameCapture capture;
     capture.Init(kWidth, kHeight);

@@ -1,0 +1,112 @@
+#include "tools/render/frame_writer.h"
+
+#include <sys/uio.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+// Rows per writev; well under every system's IOV_MAX.
+constexpr int kRowsPerCall = 256;
+
+// Writes the iovecs whole, resuming after a short write.
+bool WriteAll(int fd, iovec* parts, int count) {
+    while (count > 0) {
+        ssize_t n = writev(fd, parts, count);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        size_t done = static_cast<size_t>(n);
+        while (count > 0 && done >= parts->iov_len) {
+            done -= parts->iov_len;
+            ++parts;
+            --count;
+        }
+        if (count > 0) {
+            parts->iov_base = static_cast<char*>(parts->iov_base) + done;
+            parts->iov_len -= done;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool WriteRowsReversed(int fd, const unsigned char* bottomUp, size_t rowBytes, int rows) {
+    iovec parts[kRowsPerCall];
+    for (int top = 0; top < rows; top += kRowsPerCall) {
+        const int count = std::min(kRowsPerCall, rows - top);
+        for (int i = 0; i < count; ++i) {
+            const int row = rows - 1 - (top + i);
+            parts[i].iov_base = const_cast<unsigned char*>(bottomUp + row * rowBytes);
+            parts[i].iov_len = rowBytes;
+        }
+        if (!WriteAll(fd, parts, count))
+            return false;
+    }
+    return true;
+}
+
+void FrameWriter::Start(int output, size_t bytesPerRow, int rowCount) {
+    fd = output;
+    rowBytes = bytesPerRow;
+    rows = rowCount;
+    head = queued = 0;
+    stopping = failed = false;
+    writing = std::chrono::duration<double>(0.0);
+    thread = std::thread(&FrameWriter::Run, this);
+}
+
+void FrameWriter::Submit(int slot, const unsigned char* bottomUp) {
+    std::lock_guard<std::mutex> lock(mutex);
+    busy[slot] = true;
+    queue[(head + queued) % kMaxSlots] = {slot, bottomUp};
+    ++queued;
+    changed.notify_all();
+}
+
+bool FrameWriter::WaitFree(int slot) {
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [&] { return !busy[slot]; });
+    return !failed;
+}
+
+bool FrameWriter::Finish() {
+    if (!thread.joinable())
+        return !failed;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stopping = true;
+        changed.notify_all();
+    }
+    thread.join();
+    return !failed;
+}
+
+// The frame stays at the head of the queue while it is written, so that its
+// slot counts as busy until the last byte has gone.
+void FrameWriter::Run() {
+    std::unique_lock<std::mutex> lock(mutex);
+    while (true) {
+        changed.wait(lock, [&] { return queued > 0 || stopping; });
+        if (queued == 0)
+            return;
+        const Frame frame = queue[head];
+        const bool skip = failed;
+        lock.unlock();
+        bool written = true;
+        if (!skip) {
+            const auto start = std::chrono::steady_clock::now();
+            written = WriteRowsReversed(fd, frame.pixels, rowBytes, rows);
+            writing += std::chrono::steady_clock::now() - start;
+        }
+        lock.lock();
+        failed = failed || !written;
+        busy[frame.slot] = false;
+        head = (head + 1) % kMaxSlots;
+        --queued;
+        changed.notify_all();
+    }
+}
