@@ -4,10 +4,7 @@
 
 #include "audio/music.h"
 #include "scenes/production.h"
-
-struct Viewport {
-    int x, y, width, height;
-};
+#include "scenes/viewport.h"
 
 // The largest centred 16:9 area of a width × height window, in truncating
 // integer arithmetic.

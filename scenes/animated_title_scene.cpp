@@ -1,5 +1,6 @@
 // Scene 2: the same field, its rotation started afresh, with the title
 // animated by the "ri" program into the target and again on the window.
+#include "scenes/image_areas.h"
 #include "scenes/pass.h"
 #include "scenes/production.h"
 #include "scenes/scene_steps.h"
@@ -18,8 +19,11 @@ void BeginAnimatedTitle(Production& p) {
     p.riProgram.Bind();
 }
 
-void EndAnimatedTitle(Production& p) {
+void EndAnimatedTitle(Production& p, const ScissorRect& area) {
+    const ScissorRect* within = AreaFor(p, area);
+    BeginArea(within);
     DrawTexturedQuad();
+    EndArea(within);
     p.riProgram.Unbind();
     glDisable(GL_BLEND);
     p.titleTexture.Unbind();
@@ -33,7 +37,7 @@ void TitleIntoTarget(Production& p, const SceneFrame& f) {
     BeginAnimatedTitle(p);
     p.riProgram.SetUniform1f("a", static_cast<float>(f.t <= 4.0 ? f.t * 0.25 * 0.5 : 0.5));
     p.riProgram.SetUniform1f("p", 0.05f * static_cast<float>(f.t));
-    EndAnimatedTitle(p);
+    EndAnimatedTitle(p, p.areas.animatedTitleInTarget);
     p.renderTarget.Unbind();
 }
 
@@ -41,7 +45,7 @@ void TitleIntoTarget(Production& p, const SceneFrame& f) {
 // holds this frame's "a" and "p". Leaves: the shared state.
 void TitleOnWindow(Production& p, const SceneFrame&) {
     BeginAnimatedTitle(p);
-    EndAnimatedTitle(p);
+    EndAnimatedTitle(p, p.areas.animatedTitleOnWindow);
 }
 
 // Down to black over the last three seconds, into the wave grid.

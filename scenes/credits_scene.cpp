@@ -1,4 +1,5 @@
 // The credits: one image added onto black, fading in and out by its track.
+#include "scenes/image_areas.h"
 #include "scenes/pass.h"
 #include "scenes/production.h"
 #include "scenes/scene_steps.h"
@@ -17,7 +18,10 @@ void Credits(Production& p, const SceneFrame&) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
     glColor3f(1.0f, 1.0f, 1.0f);
+    const ScissorRect* within = AreaFor(p, p.areas.credits);
+    BeginArea(within);
     DrawTexturedQuad();
+    EndArea(within);
     glDisable(GL_BLEND);
     p.creditsTexture.Unbind();
 }

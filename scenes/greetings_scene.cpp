@@ -1,6 +1,7 @@
 // Scene 4: the particle cloud turning about the viewer, a plain copy with a
 // glow that follows the mid band, one greeting at a time, the fade.
 #include "scenes/greeting_index.h"
+#include "scenes/image_areas.h"
 #include "scenes/music_levels.h"
 #include "scenes/pass.h"
 #include "scenes/production.h"
@@ -66,7 +67,7 @@ void Greeting(Production& p, const SceneFrame& f) {
     const int index = GreetingIndex(p.tracks.greetingIndexTrack.Evaluate(f.t));
     DrawAddedImage(p.greetingTextures[index], 0.375f, 0.09375f,
                    static_cast<float>(p.tracks.greetingBrightnessTrack.Evaluate(f.t)),
-                   !p.allPasses);
+                   !p.allPasses, AreaFor(p, p.areas.greetings[index]));
 }
 
 // The fade's identity load also drops the strip's scale.

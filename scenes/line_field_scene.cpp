@@ -1,5 +1,6 @@
 // Scene 1, the opening, and the closing that replays it: the line field
 // breathing with the bass, the title laid into it and over it, the fade.
+#include "scenes/image_areas.h"
 #include "scenes/music_levels.h"
 #include "scenes/pass.h"
 #include "scenes/production.h"
@@ -22,14 +23,14 @@ namespace {
 // Leaves: the window bound again, colour white.
 void TitleIntoTarget(Production& p, const SceneFrame&) {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    DrawImageQuad(p.titleTexture);
+    DrawImageQuad(p.titleTexture, AreaFor(p, p.areas.titleInTarget));
     p.renderTarget.Unbind();
 }
 
 // The title once more, crisp over the processed picture.
 // Leaves: the shared state.
 void TitleOnWindow(Production& p, const SceneFrame&) {
-    DrawImageQuad(p.titleTexture);
+    DrawImageQuad(p.titleTexture, AreaFor(p, p.areas.titleOnWindow));
 }
 
 // Out of black over the first ten seconds; later times (the closing) give a

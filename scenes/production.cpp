@@ -1,5 +1,7 @@
 #include "scenes/production.h"
 
+#include "scenes/image_areas.h"
+
 namespace {
 
 // The greeting heading and the six group logos, in the order of
@@ -60,8 +62,7 @@ void Production::DrawLoadingScreen(float aspect) {
     loadingTexture.Unbind();
 }
 
-bool Production::Load(int targetWidth, int targetHeight, float displayScale,
-                      GLuint windowFramebuffer) {
+bool Production::Load(const Viewport& viewport, float displayScale, GLuint windowFramebuffer) {
     Rand15 rand15;
     LoadImages(*this);
     tracks.Build();
@@ -70,5 +71,8 @@ bool Production::Load(int targetWidth, int targetHeight, float displayScale,
     creditsTexture.Load("./resource/credits.png");
     LoadLineField(*this, rand15);
     renderTarget.windowFramebuffer = windowFramebuffer;
-    return renderTarget.Create(targetWidth, targetHeight) && LoadPrograms(*this);
+    if (!renderTarget.Create(viewport.width, viewport.height) || !LoadPrograms(*this))
+        return false;
+    areas = FindImageAreas(*this, viewport);
+    return true;
 }

@@ -7,16 +7,30 @@
 // context thread only.
 #pragma once
 
+#include "gfx/image_bounds.h"
 #include "gfx/particle_system.h"
 #include "gfx/render_target.h"
 #include "gfx/shader.h"
 #include "gfx/texture.h"
 #include "scenes/scene_data.h"
 #include "scenes/timeline.h"
+#include "scenes/viewport.h"
 
 #include <vector>
 
 constexpr int kGreetingCount = 7;
+
+// Where each image quad can change a pixel (the scissor it is drawn with):
+// around the texels that are not transparent black, widened by the filter's
+// reach (and for the animated title its wave and glow). In the target's
+// pixels for the quads drawn into it, in the window's for the rest.
+struct ImageAreas {
+    ScissorRect titleInTarget, titleOnWindow;
+    ScissorRect animatedTitleInTarget, animatedTitleOnWindow;
+    ScissorRect caption;
+    ScissorRect greetings[kGreetingCount];
+    ScissorRect credits;
+};
 
 struct Production {
     Texture loadingTexture{};
@@ -35,9 +49,10 @@ struct Production {
     // 1 for a window; N where the offline renderer draws N times larger each
     // way to supersample. Widths given in pixels (the strokes) grow by it.
     float pixelScale = 1.0f;
-    // Draw every pass, also those that provably change no pixel (a fade at
-    // alpha 0, a strip at level 0): for checking that leaving them out
-    // changes nothing.
+    ImageAreas areas{};
+    // Draw every pass whole, also those that provably change no pixel (a
+    // fade at alpha 0, a strip at level 0, an image quad outside its area):
+    // for checking that leaving them out changes nothing.
     bool allPasses = false;
 
     // Loads "./resource/loading.png" and draws it once, a quarter of the
@@ -46,10 +61,9 @@ struct Production {
     void DrawLoadingScreen(float aspect);
     // The loading steps after the loading screen, in their fixed order:
     // textures, tracks, particle cloud and system (sized by displayScale),
-    // credits, line field, a render target of targetWidth × targetHeight
-    // (returning to windowFramebuffer), the "rb" and "ri" programs. False
-    // when a step the frames depend on fails; it has printed its message.
-    // A missing image is not fatal: its texture stays 0.
-    bool Load(int targetWidth, int targetHeight, float displayScale,
-              GLuint windowFramebuffer = 0);
+    // credits, line field, a render target of the viewport's size (returning
+    // to windowFramebuffer), the "rb" and "ri" programs; then the images'
+    // areas. False when a step the frames depend on fails; it has printed
+    // its message. A missing image is not fatal: its texture stays 0.
+    bool Load(const Viewport& viewport, float displayScale, GLuint windowFramebuffer = 0);
 };

@@ -73,16 +73,19 @@ void DrawPostPass(RenderTarget& target, Shader& postProgram, const PostUniforms&
     target.UnbindTexture();
 }
 
-void DrawImageQuad(Texture& texture) {
+void DrawImageQuad(Texture& texture, const ScissorRect* area) {
     texture.Bind(GL_TEXTURE0);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    BeginArea(area);
     DrawTexturedQuad();
+    EndArea(area);
     glDisable(GL_BLEND);
     texture.Unbind();
 }
 
-void DrawAddedImage(Texture& texture, float sx, float sy, float level, bool skipNoOp) {
+void DrawAddedImage(Texture& texture, float sx, float sy, float level, bool skipNoOp,
+                    const ScissorRect* area) {
     // At level 0 the quad adds black: the scale and the colour are all the
     // pass leaves behind.
     if (skipNoOp && level == 0.0f) {
@@ -95,7 +98,9 @@ void DrawAddedImage(Texture& texture, float sx, float sy, float level, bool skip
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
     glColor3f(level, level, level);
+    BeginArea(area);
     DrawTexturedQuad();
+    EndArea(area);
     glDisable(GL_BLEND);
     texture.Unbind();
 }
@@ -118,4 +123,16 @@ void DrawFade(float alpha, bool skipNoOp) {
     glVertex2i(-1, 1);
     glEnd();
     glDisable(GL_BLEND);
+}
+
+void BeginArea(const ScissorRect* area) {
+    if (!area)
+        return;
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(area->x, area->y, area->width, area->height);
+}
+
+void EndArea(const ScissorRect* area) {
+    if (area)
+        glDisable(GL_SCISSOR_TEST);
 }

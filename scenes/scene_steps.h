@@ -6,6 +6,7 @@
 // otherwise.
 #pragma once
 
+#include "gfx/image_bounds.h"
 #include "gfx/render_target.h" // DrawTexturedQuad
 #include "gfx/shader.h"
 #include "gfx/texture.h"
@@ -36,14 +37,21 @@ void DrawLineField(RenderTarget& target, const std::vector<LineSegment>& field, 
                    float lowLevel, float pixelScale);
 // Draws the target's picture over the cleared window through the post program.
 void DrawPostPass(RenderTarget& target, Shader& postProgram, const PostUniforms& uniforms);
-// Draws the texture over the whole viewport, alpha-blended.
-void DrawImageQuad(Texture& texture);
+// Draws the texture over the whole viewport, alpha-blended; within `area`
+// (scissored) where one is given.
+void DrawImageQuad(Texture& texture, const ScissorRect* area = nullptr);
 // Adds the texture onto the picture at the given grey level, over a quad
 // scaled to sx by sy of the viewport about its centre (the scale stays on the
 // modelview matrix). With `skipNoOp`, level 0 draws nothing (it would add
-// black) and leaves the same state.
-void DrawAddedImage(Texture& texture, float sx, float sy, float level, bool skipNoOp = false);
+// black) and leaves the same state; within `area` where one is given.
+void DrawAddedImage(Texture& texture, float sx, float sy, float level, bool skipNoOp = false,
+                    const ScissorRect* area = nullptr);
 // Multiplies every pixel of the viewport by 1 - alpha (alpha clamped to [0, 1]).
 // With `skipNoOp`, alpha 0 draws nothing (it would multiply by one) and
 // leaves the same state.
 void DrawFade(float alpha, bool skipNoOp = false);
+// Turns the scissor test on around `area`, in the bound framebuffer's
+// pixels; nothing for a null area, which stands for the whole quad.
+void BeginArea(const ScissorRect* area);
+// Turns it off again after BeginArea.
+void EndArea(const ScissorRect* area);

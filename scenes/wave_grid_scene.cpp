@@ -1,5 +1,6 @@
 // Scene 3: a wave grid driven by the mid band, the post pass circling the
 // picture, the caption strip and the fade.
+#include "scenes/image_areas.h"
 #include "scenes/music_levels.h"
 #include "scenes/pass.h"
 #include "scenes/production.h"
@@ -62,7 +63,8 @@ void TravellingPostPass(Production& p, const SceneFrame& f) {
 // Leaves: the shared state but the strip's scale on the modelview matrix.
 void Caption(Production& p, const SceneFrame& f) {
     DrawAddedImage(p.captionTexture, 0.5f, 0.125f,
-                   static_cast<float>(p.tracks.captionTrack.Evaluate(f.t)), !p.allPasses);
+                   static_cast<float>(p.tracks.captionTrack.Evaluate(f.t)), !p.allPasses,
+                   AreaFor(p, p.areas.caption));
 }
 
 // The fade's identity load also drops the caption's scale.
