@@ -1,6 +1,7 @@
 // The command line of the production: the start-up question can be answered
-// in advance, the sound can be left off, the music can loop, and the usual
-// --help and --version are offered.
+// in advance, the sound can be left off, the music can loop, the screen, the
+// window's size and the starting time can be chosen (a party's projector,
+// a rehearsal of one scene), and the usual --help and --version are offered.
 #pragma once
 
 #include <cstdio>
@@ -11,7 +12,9 @@ enum class LaunchMode {
     Windowed,   // --windowed
     Help,       // --help: usage on stdout, status 0
     Version,    // --version: version on stdout, status 0
-    Invalid     // an argument we do not know: usage on stderr, status 2
+    ListMonitors, // --list-monitors: the monitors on stdout, status 0
+    Invalid     // an argument we do not know or a malformed value: usage on
+                // stderr, status 2
 };
 
 struct CommandLine {
@@ -19,6 +22,13 @@ struct CommandLine {
     const char* badArgument; // the first unknown argument when mode is Invalid
     bool mute;               // --mute: the "no sound" device, whatever the machine has
     bool loop;               // --loop: the music starts again at its end
+    // What is wrong with badArgument when mode is Invalid ("unknown argument",
+    // or what its value should have been).
+    const char* problem = nullptr;
+    int monitor = -1;        // --monitor N: full screen on GLFW's monitor N; -1: the primary
+    int windowWidth = 640;   // --window WxH: the windowed size
+    int windowHeight = 480;
+    double start = 0.0;      // --start T: music time to begin at
 };
 
 // Later answers override earlier ones; --help and --version win over answers,

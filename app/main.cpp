@@ -31,6 +31,20 @@ void ShowLoadingScreen(const Window& window, Production& production) {
     glfwSwapBuffers(window.handle);
 }
 
+WindowChoice WindowChoiceOf(const CommandLine& commandLine) {
+    return {commandLine.monitor, commandLine.windowWidth, commandLine.windowHeight};
+}
+
+// --start: the music begins at T instead of at its start.
+bool StartAt(Music& music, double start) {
+    if (start < music.length) {
+        music.SetPosition(start);
+        return true;
+    }
+    Report("--start %.3f is past the end of the music (%.3f s)", start, music.length);
+    return false;
+}
+
 int Play(bool fullscreen, const CommandLine& commandLine) {
     AudioForceNoSound(commandLine.mute);
     // Started from a desktop menu or any other folder, the installed data is
@@ -39,7 +53,7 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     StartDecodingMusic();
     Music music{};
     Playback playback{&music};
-    Window window = OpenWindow(fullscreen, playback);
+    Window window = OpenWindow(fullscreen, WindowChoiceOf(commandLine), playback);
     if (!window.handle)
         return kStartupFailed;
     if (!HasGlRequirements()) {
@@ -55,6 +69,8 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     // until the process ends.
     if (!LoadProduction(*production, music, viewport, window.displayScale))
         return kStartupFailed;
+    if (!StartAt(music, commandLine.start))
+        return kUsageError;
     music.Play();
     RunFrameLoop(window.handle, *production, playback, commandLine.loop);
     CloseWindow(window);
@@ -80,11 +96,16 @@ int main(int argc, char** argv) {
     case LaunchMode::Version:
         std::printf("zentrafel %s\n", ZENTRAFEL_VERSION);
         return 0;
+    case LaunchMode::ListMonitors:
+        return ListMonitors(stdout) ? 0 : kStartupFailed;
     case LaunchMode::Invalid:
-        Report("unknown argument '%s'", commandLine.badArgument);
+        Report("%s '%s'", commandLine.problem, commandLine.badArgument);
         PrintUsage(stderr, argv[0]);
         return kUsageError;
     default:
+        // Found before the question: full screen never silently goes elsewhere.
+        if (!MonitorConnected(commandLine.monitor))
+            return kUsageError;
         return Play(AnswerOf(commandLine.mode), commandLine);
     }
 }

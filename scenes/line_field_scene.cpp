@@ -10,7 +10,7 @@
 #include <iterator>
 
 void LineFieldPass(Production& p, const SceneFrame& f) {
-    DrawLineField(p.renderTarget, p.lineField, f.t, LowLevel(f.spectrum));
+    DrawLineField(p.renderTarget, p.lineField, f.t, LowLevel(f.spectrum), p.pixelScale);
 }
 
 void CentredPostPass(Production& p, const SceneFrame&) {

@@ -45,6 +45,10 @@ struct Production {
     Shader rbProgram{};
     Shader riProgram{};
     Tracks tracks;
+    // Pixels of the drawing surface per pixel of the picture it stands for:
+    // 1 for a window; N where the offline renderer draws N times larger each
+    // way to supersample. Widths given in pixels (the strokes) grow by it.
+    float pixelScale = 1.0f;
     ImageAreas areas{};
     // Draw every pass whole, also those that provably change no pixel (a
     // fade at alpha 0, a strip at level 0, an image quad outside its area):

@@ -20,8 +20,8 @@ namespace {
 // Each stroke runs from white at its origin to its tip colour; in silence the
 // tip sits just beside the origin, and the bass pushes it out along the
 // segment's own direction. Negative tip colours are clamped to black by GL.
-void DrawSegments(const std::vector<LineSegment>& field, float lowLevel) {
-    glLineWidth(4.0f);
+void DrawSegments(const std::vector<LineSegment>& field, float lowLevel, float pixelScale) {
+    glLineWidth(4.0f * pixelScale);
     glBegin(GL_LINES);
     for (const LineSegment& segment : field) {
         const float* o = segment.origin;
@@ -39,7 +39,7 @@ void DrawSegments(const std::vector<LineSegment>& field, float lowLevel) {
 } // namespace
 
 void DrawLineField(RenderTarget& target, const std::vector<LineSegment>& field, double angle,
-                   float lowLevel) {
+                   float lowLevel, float pixelScale) {
     glEnable(GL_DEPTH_TEST);
     target.Bind();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -53,7 +53,7 @@ void DrawLineField(RenderTarget& target, const std::vector<LineSegment>& field, 
     glRotated(angle, 1.0, 0.0, 0.0);
     glRotated(angle, 0.0, 1.0, 0.0);
     glRotated(angle, 0.0, 0.0, 1.0);
-    DrawSegments(field, lowLevel);
+    DrawSegments(field, lowLevel, pixelScale);
 
     glDisable(GL_DEPTH_TEST);
     LoadIdentityMatrices();

@@ -30,10 +30,11 @@ void LoadPerspective();
 // the modelview selected.
 void LoadIdentityMatrices();
 // Binds the target, clears it and draws the field turned by `angle` degrees
-// about each axis, its tips pushed out by the low band; leaves the target
-// bound, depth test off and both matrices identity.
+// about each axis, its tips pushed out by the low band, in strokes 4 pixels
+// wide times pixelScale; leaves the target bound, depth test off and both
+// matrices identity.
 void DrawLineField(RenderTarget& target, const std::vector<LineSegment>& field, double angle,
-                   float lowLevel);
+                   float lowLevel, float pixelScale);
 // Draws the target's picture over the cleared window through the post program.
 void DrawPostPass(RenderTarget& target, Shader& postProgram, const PostUniforms& uniforms);
 // Draws the texture over the whole viewport, alpha-blended; within `area`

@@ -17,9 +17,9 @@ constexpr int kGridSize = 128;
 
 // 128 × 128 strokes from black on the plane z = 0 to a travelling wave whose
 // height follows the mid band; the top colour gives the grid position.
-void DrawStrokes(float t, float midLevel) {
+void DrawStrokes(float t, float midLevel, float pixelScale) {
     const float height = 100.0f * midLevel;
-    glLineWidth(2.0f);
+    glLineWidth(2.0f * pixelScale);
     glBegin(GL_LINES);
     for (int i = 0; i < kGridSize; ++i) {
         const float amplitude = std::sin(0.1f * static_cast<float>(i)) * height;
@@ -45,7 +45,7 @@ void WaveGrid(Production& p, const SceneFrame& f) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     gluLookAt(100.0, 100.0, 100.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
-    DrawStrokes(static_cast<float>(f.t), MidLevel(f.spectrum));
+    DrawStrokes(static_cast<float>(f.t), MidLevel(f.spectrum), p.pixelScale);
     p.renderTarget.Unbind();
 }
 

@@ -112,6 +112,112 @@ TEST(RenderOptions, RejectsOptionsThatContradictOrDoNothing) {
     EXPECT_NE(sameName.error.find("001.000.png"), std::string::npos) << sameName.error;
 }
 
+TEST(RenderOptions, VideoCodecQualityAndContainer) {
+    Parsed plain = Parse({"--video", "a.mp4"});
+    ASSERT_TRUE(plain.ok) << plain.error;
+    EXPECT_EQ(plain.options.codec, VideoCodec::H264);
+    EXPECT_LT(plain.options.crf, 0) << "the encoder's default";
+    EXPECT_EQ(plain.options.preset, "");
+
+    Parsed hevc = Parse({"--video", "a.mp4", "--codec", "hevc", "--crf", "0", "--preset", "slow"});
+    ASSERT_TRUE(hevc.ok) << hevc.error;
+    EXPECT_EQ(hevc.options.codec, VideoCodec::Hevc);
+    EXPECT_EQ(hevc.options.crf, 0);
+    EXPECT_EQ(hevc.options.preset, "slow");
+
+    Parsed lossless = Parse({"--video", "a.mkv", "--codec=ffv1", "--size", "641x361"});
+    ASSERT_TRUE(lossless.ok) << "RGB has no halved planes: " << lossless.error;
+    EXPECT_EQ(lossless.options.codec, VideoCodec::Ffv1);
+
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--codec", "vp9"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--crf", "52"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--crf", "-1"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--preset", "quick"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--codec", "hevc", "--size", "641x360"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mkv", "--codec", "ffv1", "--crf", "10"}).ok)
+        << "lossless has no quality to set";
+    EXPECT_FALSE(Parse({"--at", "1", "--codec", "hevc"}).ok) << "stills have no codec";
+    EXPECT_FALSE(Parse({"--video", "a.mkv"}).ok) << "h264 goes in .mp4";
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--codec", "ffv1"}).ok) << "ffv1 goes in .mkv";
+    Parsed mkvReason = Parse({"--video", "a.mp4", "--codec", "ffv1"});
+    EXPECT_NE(mkvReason.error.find("FFV1"), std::string::npos) << mkvReason.error;
+}
+
+TEST(RenderOptions, MotionBlurAndShutter) {
+    Parsed plain = Parse({"--at", "1"});
+    EXPECT_EQ(plain.options.motionBlur, 1);
+    EXPECT_EQ(plain.options.shutter, 0.5);
+
+    Parsed video = Parse({"--video", "a.mp4", "--motion-blur", "64", "--shutter", "0.25"});
+    ASSERT_TRUE(video.ok) << video.error;
+    EXPECT_EQ(video.options.motionBlur, 64);
+    EXPECT_EQ(video.options.shutter, 0.25);
+
+    Parsed still = Parse({"--at", "100", "--motion-blur", "8", "--fps", "60"});
+    ASSERT_TRUE(still.ok) << "--fps sets a blurred still's frame interval: " << still.error;
+    EXPECT_EQ(still.options.mode, RenderMode::Stills);
+    EXPECT_EQ(still.options.fps, 60);
+
+    for (auto arguments : {
+             std::initializer_list<const char*>{"--at", "1", "--motion-blur", "0"},
+             {"--at", "1", "--motion-blur", "65"},
+             {"--at", "1", "--motion-blur", "2", "--shutter", "0"},
+             {"--at", "1", "--motion-blur", "2", "--shutter", "1.5"},
+             {"--at", "1", "--motion-blur", "2", "--shutter", "half"},
+             {"--at", "1", "--shutter", "0.5"},
+             {"--bench", "--motion-blur", "4"},
+         }) {
+        Parsed p = Parse(arguments);
+        EXPECT_FALSE(p.ok) << *(arguments.end() - 2) << " " << *(arguments.end() - 1);
+        EXPECT_FALSE(p.error.empty());
+    }
+}
+
+TEST(RenderOptions, ContactSheet) {
+    Parsed sheet = Parse({"--contact-sheet", "sheet.png"});
+    ASSERT_TRUE(sheet.ok) << sheet.error;
+    EXPECT_EQ(sheet.options.mode, RenderMode::ContactSheet);
+    EXPECT_EQ(sheet.options.sheetPath, "sheet.png");
+    EXPECT_EQ(sheet.options.sheetColumns, 6);
+    EXPECT_EQ(sheet.options.sheetCount, 24);
+    EXPECT_EQ(sheet.options.width, 640) << "frames of 640x360 make cells of 320x180";
+    EXPECT_EQ(sheet.options.height, 360);
+
+    Parsed chosen = Parse({"--contact-sheet", "s.png", "--columns", "4", "--count", "12",
+                           "--from", "40", "--to", "90", "--size", "320x180"});
+    ASSERT_TRUE(chosen.ok) << chosen.error;
+    EXPECT_EQ(chosen.options.sheetColumns, 4);
+    EXPECT_EQ(chosen.options.sheetCount, 12);
+    EXPECT_EQ(chosen.options.width, 320);
+    EXPECT_EQ(chosen.options.to, 90.0);
+
+    for (auto arguments : {
+             std::initializer_list<const char*>{"--contact-sheet", "sheet.jpg"},
+             {"--contact-sheet", "s.png", "--columns", "0"},
+             {"--contact-sheet", "s.png", "--count", "401"},
+             {"--contact-sheet", "s.png", "--size", "321x180"},
+             {"--contact-sheet", "s.png", "--out", "d"},
+             {"--contact-sheet", "s.png", "--fps", "30"},
+             {"--contact-sheet", "s.png", "--at", "3"},
+             {"--at", "3", "--columns", "3"},
+             {"--video", "a.mp4", "--count", "3"},
+         }) {
+        Parsed p = Parse(arguments);
+        EXPECT_FALSE(p.ok) << *(arguments.end() - 2) << " " << *(arguments.end() - 1);
+        EXPECT_FALSE(p.error.empty());
+    }
+}
+
+TEST(RenderOptions, Supersample) {
+    EXPECT_EQ(Parse({"--at", "1"}).options.supersample, 1);
+    Parsed video = Parse({"--video", "a.mp4", "--supersample", "4"});
+    ASSERT_TRUE(video.ok) << video.error;
+    EXPECT_EQ(video.options.supersample, 4);
+    EXPECT_TRUE(Parse({"--contact-sheet", "s.png", "--supersample", "2"}).ok);
+    EXPECT_FALSE(Parse({"--at", "1", "--supersample", "0"}).ok);
+    EXPECT_FALSE(Parse({"--at", "1", "--supersample", "5"}).ok);
+    EXPECT_FALSE(Parse({"--bench", "--supersample", "2"}).ok) << "the benchmark times plain frames";
+}
 TEST(RenderOptions, DeviceAndEncoderChoices) {
     Parsed bench = Parse({"--bench", "--device", "1"});
     ASSERT_TRUE(bench.ok) << bench.error;

@@ -6,7 +6,7 @@
 
 void DrawLineFieldPicture(RenderTarget& target, const std::vector<LineSegment>& field, float angle,
                           float lowLevel) {
-    DrawLineField(target, field, angle, lowLevel);
+    DrawLineField(target, field, angle, lowLevel, 1.0f); // at the window's scale
     target.Unbind();
 }
 

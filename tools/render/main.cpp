@@ -33,6 +33,8 @@ void FindData(RenderOptions& options) {
     options.outDir = std::filesystem::absolute(options.outDir, ignored).string();
     if (!options.videoPath.empty())
         options.videoPath = std::filesystem::absolute(options.videoPath, ignored).string();
+    if (!options.sheetPath.empty())
+        options.sheetPath = std::filesystem::absolute(options.sheetPath, ignored).string();
     ChangeToDataDirectory();
 }
 
@@ -45,6 +47,8 @@ int RunMode(const RenderOptions& options, OfflineProduction& production,
         return RenderSequence(options, production);
     case RenderMode::Video:
         return RenderVideo(options, production);
+    case RenderMode::ContactSheet:
+        return RenderContactSheet(options, production);
     case RenderMode::Bench:
         return RunBench(production, launched);
     case RenderMode::Help:
@@ -80,8 +84,13 @@ int main(int argc, char** argv) {
 
     FindData(options);
     OfflineProduction production;
-    if (!production.Start(options.width, options.height, options.device))
-        return kStartupFailed;
+    if (!production.Start(options.width, options.height, options.device, options.supersample)) {
+        if (production.SizeRefusal().empty())
+            return kStartupFailed;
+        Report("--size %dx%d with --supersample %d: %s", options.width, options.height,
+               options.supersample, production.SizeRefusal().c_str());
+        return kBadArguments;
+    }
     if (options.to < 0.0) {
         options.to = production.MusicLength();
         if (options.from >= options.to)

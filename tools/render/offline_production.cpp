@@ -6,21 +6,45 @@
 
 #include <GL/glew.h>
 
-bool OfflineProduction::Start(int width, int height, const GlDeviceChoice& device) {
+namespace {
+
+// The letterbox of the output size, N times larger, so that each block of
+// N × N drawn pixels lies over one output pixel (the letterbox of the larger
+// size itself can round differently).
+Viewport Scaled(const Viewport& v, int n) {
+    return {v.x * n, v.y * n, v.width * n, v.height * n};
+}
+
+} // namespace
+
+bool OfflineProduction::Start(int width, int height, const GlDeviceChoice& device, int n) {
+    supersample = n;
     StartDecodingMusic();
     if (!gl.Create(width, height, device) || !HasGlRequirements())
         return false;
-    const float displayScale = static_cast<float>(width) / 800.0f;
-    viewport = ComputeViewport(width, height);
-    glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
+    if (!SurfaceFits(width * n, height * n, sizeRefusal))
+        return false;
+    const Viewport output = ComputeViewport(width, height);
+    glViewport(output.x, output.y, output.width, output.height);
     production = std::make_unique<Production>();
     production->DrawLoadingScreen(static_cast<float>(width) / height);
     // Frames are drawn faster or slower than real time, never in it: the
     // music must not play, and no sound card may be assumed.
     AudioForceNoSound(true);
-    // Where the context's frame is a framebuffer object, the render target
-    // returns to it, never to the hidden window.
-    return LoadProduction(*production, music, viewport, displayScale, gl.Framebuffer());
+
+    viewport = Scaled(output, n);
+    // Where the context's frame is a framebuffer object (Windows), the render
+    // target returns to it, never to the hidden window.
+    GLuint drawInto = gl.Framebuffer();
+    if (n > 1) {
+        if (!surface.Create(width * n, height * n))
+            return false;
+        drawInto = surface.Framebuffer();
+        glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
+    }
+    production->pixelScale = static_cast<float>(n);
+    const float displayScale = static_cast<float>(width * n) / 800.0f;
+    return LoadProduction(*production, music, viewport, displayScale, drawInto);
 }
 
 void OfflineProduction::DrawFrameAt(double t) {

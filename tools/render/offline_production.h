@@ -10,21 +10,34 @@
 
 #include "app/startup.h"
 #include "platform/headless_gl.h"
+#include "tools/render/supersample_surface.h"
 
 #include <memory>
+#include <string>
 
 class OfflineProduction {
 public:
     // Context, loading screen and loading table, as the production's start-up
-    // does for a window of width × height. False when a step the production
-    // depends on fails; that step has printed its message.
-    bool Start(int width, int height, const GlDeviceChoice& device = {});
-    // Draws the frame of music time t into the pbuffer (no glFinish).
+    // does for a window of width × height. With `supersample` N above 1 the
+    // frames are drawn N times larger each way into a framebuffer object of
+    // their own, as for a window that size whose widths in pixels grow by N.
+    // False when a step the production depends on fails (that step has
+    // printed its message) or the drawing surface exceeds the GL's limits
+    // (SizeRefusal says why, and nothing is drawn).
+    // `device`: where the GL context is opened.
+    bool Start(int width, int height, const GlDeviceChoice& device = {}, int supersample = 1);
+    // Draws the frame of music time t into the drawing surface (no glFinish).
     void DrawFrameAt(double t);
     double MusicLength() const;
+    const std::string& SizeRefusal() const { return sizeRefusal; }
 
+    // The output size, and the size the frames are drawn at: N times larger
+    // when supersampling.
     int Width() const { return gl.Width(); }
     int Height() const { return gl.Height(); }
+    int Supersample() const { return supersample; }
+    int DrawWidth() const { return gl.Width() * supersample; }
+    int DrawHeight() const { return gl.Height() * supersample; }
     const Viewport& View() const { return viewport; }
     Production& Scenes() { return *production; }
     Music& Sound() { return music; }
@@ -33,6 +46,9 @@ public:
 
 private:
     HeadlessGl gl;
+    SupersampleSurface surface;
+    int supersample = 1;
+    std::string sizeRefusal;
     Music music{};
     std::unique_ptr<Production> production;
     Viewport viewport = {};

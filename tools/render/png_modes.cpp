@@ -17,7 +17,7 @@ namespace {
 constexpr size_t kMaxPath = 4096;
 
 bool PrepareOutput(const RenderOptions& options, OfflineProduction& production,
-                   FrameCapture& capture, PngEncoder& encoder) {
+                   Exposure& exposure, PngEncoder& encoder) {
     std::error_code failed;
     std::filesystem::create_directories(options.outDir, failed);
     if (failed) {
@@ -25,7 +25,7 @@ bool PrepareOutput(const RenderOptions& options, OfflineProduction& production,
                      failed.message().c_str());
         return false;
     }
-    capture.Init(production.Width(), production.Height());
+    exposure.Init(production.Width(), production.Height(), ExposureOf(options));
     return encoder.Init(production.Width(), production.Height());
 }
 
@@ -45,10 +45,18 @@ void ReportWriteFailure(const char* path) {
 
 } // namespace
 
-bool WriteFramePng(OfflineProduction& production, FrameCapture& capture, PngEncoder& encoder,
+ExposureSettings ExposureOf(const RenderOptions& options) {
+    ExposureSettings settings;
+    settings.subframes = options.motionBlur;
+    settings.shutter = options.shutter;
+    settings.fps = options.fps;
+    settings.supersample = options.supersample;
+    return settings;
+}
+
+bool WriteFramePng(OfflineProduction& production, Exposure& exposure, PngEncoder& encoder,
                    double t, const char* path) {
-    production.DrawFrameAt(t);
-    if (!encoder.Encode(capture.Read())) {
+    if (!encoder.Encode(exposure.Take(production, t))) {
         errno = ENOMEM;
         return false;
     }
@@ -56,16 +64,16 @@ bool WriteFramePng(OfflineProduction& production, FrameCapture& capture, PngEnco
 }
 
 int RenderStills(const RenderOptions& options, OfflineProduction& production) {
-    FrameCapture capture;
+    Exposure exposure;
     PngEncoder encoder;
-    if (!PrepareOutput(options, production, capture, encoder))
+    if (!PrepareOutput(options, production, exposure, encoder))
         return 1;
     for (double t : options.stillTimes) {
         char name[64];
         char path[kMaxPath];
         StillName(t, name, sizeof name);
         if (!JoinPath(path, options.outDir, name) ||
-            !WriteFramePng(production, capture, encoder, t, path)) {
+            !WriteFramePng(production, exposure, encoder, t, path)) {
             ReportWriteFailure(path);
             return 1;
         }
@@ -74,9 +82,9 @@ int RenderStills(const RenderOptions& options, OfflineProduction& production) {
 }
 
 int RenderSequence(const RenderOptions& options, OfflineProduction& production) {
-    FrameCapture capture;
+    Exposure exposure;
     PngEncoder encoder;
-    if (!PrepareOutput(options, production, capture, encoder))
+    if (!PrepareOutput(options, production, exposure, encoder))
         return 1;
     long frames = FrameCount(options.from, options.to, options.fps);
     ProgressBar progress;
@@ -86,7 +94,7 @@ int RenderSequence(const RenderOptions& options, OfflineProduction& production) 
         char path[kMaxPath];
         SequenceName(i, name, sizeof name);
         if (!JoinPath(path, options.outDir, name) ||
-            !WriteFramePng(production, capture, encoder, FrameTime(options.from, options.fps, i),
+            !WriteFramePng(production, exposure, encoder, FrameTime(options.from, options.fps, i),
                            path)) {
             progress.Finish(i);
             ReportWriteFailure(path);

@@ -1,10 +1,9 @@
 #include "tools/render/render_options.h"
 
+#include "tools/render/capture_options.h"
 #include "tools/render/frame_times.h"
+#include "tools/render/option_values.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <set>
 
 namespace {
@@ -15,25 +14,6 @@ constexpr int kMaxSide = 8192;
 // Below this the 16:9 letterbox of ComputeViewport collapses to nothing.
 constexpr int kMinSide = 16;
 constexpr int kMaxFps = 240;
-
-bool ParseTime(const std::string& text, double& seconds) {
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    seconds = std::strtod(text.c_str(), &end);
-    return *end == '\0' && std::isfinite(seconds) && seconds >= 0.0;
-}
-
-bool ParseInt(const std::string& text, int low, int high, int& value) {
-    if (text.empty() || text[0] == '+' || text[0] == '-')
-        return false;
-    char* end = nullptr;
-    long parsed = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0' || parsed < low || parsed > high)
-        return false;
-    value = static_cast<int>(parsed);
-    return true;
-}
 
 bool ParseTimeList(const std::string& text, std::vector<double>& times) {
     size_t start = 0;
@@ -62,11 +42,13 @@ bool TakesValue(const std::string& name) {
     for (const char* n : names)
         if (name == n)
             return true;
-    return false;
+    return IsCaptureOption(name);
 }
 
 bool ApplyValue(const std::string& name, const std::string& value, RenderOptions& options,
                 std::string& error) {
+    if (IsCaptureOption(name))
+        return ApplyCaptureValue(name, value, options, error);
     bool ok = true;
     if (name == "--at")
         ok = ParseTimeList(value, options.stillTimes);
@@ -123,11 +105,12 @@ bool StillNamesDistinct(const std::vector<double>& times, std::string& error) {
     return true;
 }
 
-// H.264 in 4:2:0 halves both sides of the colour planes.
+// H.264 and HEVC in 4:2:0 halve both sides of the colour planes.
 bool VideoSizeEven(const RenderOptions& options, std::string& error) {
-    if (options.width % 2 == 0 && options.height % 2 == 0)
+    if (!NeedsEvenSize(options.codec) || (options.width % 2 == 0 && options.height % 2 == 0))
         return true;
-    error = "--video needs an even width and height (H.264 with yuv420p)";
+    error = std::string("--video needs an even width and height (") +
+            VideoCodecName(options.codec) + " with yuv420p)";
     return false;
 }
 
@@ -136,9 +119,10 @@ bool VideoSizeEven(const RenderOptions& options, std::string& error) {
 bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::string& error) {
     auto has = [&seen](const char* name) { return seen.count(name) != 0; };
     bool range = has("--from") || has("--to") || has("--fps");
-    int modes = has("--at") + has("--video") + has("--bench") + has("--list-devices");
+    int modes = has("--at") + has("--video") + has("--contact-sheet") + has("--bench") +
+                has("--list-devices");
     if (modes > 1) {
-        error = "choose one of --at, --video, --bench and --list-devices";
+        error = "choose one of --at, --video, --contact-sheet, --bench and --list-devices";
         return false;
     }
     if (has("--list-devices") && seen.size() > 1) {
@@ -149,7 +133,9 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
         error = "--encoder is for --video";
         return false;
     }
-    if (has("--at") && range) {
+    // With motion blur, --fps gives stills the frame interval to open in.
+    bool stillRange = has("--from") || has("--to") || (has("--fps") && !has("--motion-blur"));
+    if (has("--at") && stillRange) {
         error = "--at renders single times; --from, --to and --fps are for sequences and video";
         return false;
     }
@@ -169,6 +155,8 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
         options.mode = RenderMode::Stills;
     else if (has("--video"))
         options.mode = RenderMode::Video;
+    else if (has("--contact-sheet"))
+        options.mode = RenderMode::ContactSheet;
     else if (has("--bench"))
         options.mode = RenderMode::Bench;
     else if (has("--list-devices"))
@@ -220,7 +208,7 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
         if (!ApplyValue(arg, value, options, error))
             return false;
     }
-    if (!ChooseMode(seen, options, error))
+    if (!ChooseMode(seen, options, error) || !FinishCaptureOptions(seen, options, error))
         return false;
     if (options.mode == RenderMode::Stills)
         return StillNamesDistinct(options.stillTimes, error);
@@ -237,8 +225,13 @@ const char* RenderUsage() {
            "modes:\n"
            "  --at T1,T2,...          one PNG per music time, named by the time\n"
            "  --from A --to B --fps N numbered PNGs of the stretch [A, B) at N frames per second\n"
-           "  --video FILE.mp4        an H.264 video with the music of the same stretch,\n"
-           "                          through ffmpeg; takes --from, --to and --fps too\n"
+           "  --video FILE            a video with the music of the same stretch and a\n"
+           "                          chapter per section, through ffmpeg; takes --from,\n"
+           "                          --to and --fps too\n"
+           "  --contact-sheet FILE.png  frames spread over a stretch in a grid, each at\n"
+           "                          half its --size (default 640x360) with its time;\n"
+           "                          takes --from, --to, --columns C (default 6) and\n"
+           "                          --count K (default 24)\n"
            "  --bench                 frame times per section, on stdout as a table\n"
            "  --list-devices          the GL devices --device can choose, one a line:\n"
            "                          number, driver, hardware or software, name\n"
@@ -255,6 +248,22 @@ const char* RenderUsage() {
            "               or a number from --list-devices\n"
            "  --encoder E  the video's H.264 encoder: libx264 (default) or h264_nvenc\n"
            "               (an NVIDIA GPU's encoder, where ffmpeg and the driver offer it)\n"
+           "\n"
+           "video:\n"
+           "  --codec C    h264 (default) or hevc into FILE.mp4 with AAC sound, or ffv1:\n"
+           "               lossless RGB into FILE.mkv with FLAC sound\n"
+           "  --crf Q      quality of h264 and hevc, 0 (best) to 51 (default 18)\n"
+           "  --preset P   encoder speed of h264 and hevc, ultrafast to placebo\n"
+           "               (default veryfast)\n"
+           "\n"
+           "motion blur and supersampling (stills, sequences, video, contact sheet):\n"
+           "  --motion-blur N  each frame the average of N subframes (1 to 64) spread\n"
+           "                   over the time the shutter is open (default 1: none)\n"
+           "  --shutter F      the open part of the frame interval, 0 to 1 (default 0.5);\n"
+           "                   stills take the interval from --fps\n"
+           "  --supersample N  draw N times larger each way (1 to 4), widths in pixels\n"
+           "                   too, and average each N x N block: smooth edges\n"
+           "\n"
            "  --help       this text\n"
            "\n"
            "Exit status: 0 done, 1 an output could not be written, 2 bad arguments,\n"

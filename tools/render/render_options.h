@@ -2,12 +2,13 @@
 // and where they go. Parsed once at start; nothing here touches GL or files.
 #pragma once
 
+#include "tools/render/video_codec.h"
 #include "platform/egl_devices.h"
 
 #include <string>
 #include <vector>
 
-enum class RenderMode { Help, Stills, Sequence, Video, Bench, ListDevices };
+enum class RenderMode { Help, Stills, Sequence, Video, ContactSheet, Bench, ListDevices };
 
 struct RenderOptions {
     RenderMode mode = RenderMode::Help;
@@ -19,6 +20,15 @@ struct RenderOptions {
     int fps = 30;
     std::string outDir = ".";
     std::string videoPath;
+    VideoCodec codec = VideoCodec::H264;
+    int crf = -1;       // negative: the codec's default
+    std::string preset; // empty: the codec's default
+    int motionBlur = 1;   // subframes per frame; 1: none
+    double shutter = 0.5; // the open fraction of the frame interval
+    int supersample = 1; // drawn this many times larger each way, then averaged
+    std::string sheetPath; // --contact-sheet
+    int sheetColumns = 6;
+    int sheetCount = 24;
     std::string encoder = "libx264"; // or "h264_nvenc"
     GlDeviceChoice device;           // where the GL context is opened
 };

@@ -1,5 +1,8 @@
-// The video mode: every frame of a stretch through ffmpeg, with its music.
-// Drawing, reading back and encoding overlap (video_capture.h).
+// The video mode: every frame of a stretch through ffmpeg, with its music and
+// its chapters. Plain frames are drawn, read back and encoded overlapping
+// (video_capture.h); motion-blurred or supersampled ones are taken whole,
+// one after another (exposure.h), as their subframes must be summed first.
+#include "tools/render/chapters.h"
 #include "tools/render/frame_times.h"
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
@@ -8,8 +11,13 @@
 
 #include "platform/report.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -20,18 +28,54 @@ double Percent(double part, double whole) {
 }
 
 // The stages' shares are of the drawing thread's wall time; the encoder's
-// is the time the writer thread spent handing it frames.
-void ReportDone(const RenderOptions& options, long frames, double seconds, const CaptureTimes& t) {
+// is the time the writer thread spent handing it frames. Taken whole, a
+// frame has no stages to tell apart (`t` null).
+void ReportDone(const RenderOptions& options, long frames, double seconds, const CaptureTimes* t) {
     double musicSeconds = static_cast<double>(frames) / options.fps;
     Report("wrote %s: %ld frames, %.3f s of music, in %.1f s (%.1f fps, %.2f times its length; "
            "%s)",
            options.videoPath.c_str(), frames, musicSeconds, seconds, frames / seconds,
            seconds / musicSeconds, options.encoder.c_str());
-    Report("drawing %.0f %%, reading back %.0f %%, waiting for the encoder %.0f %% of the time; "
-           "the encoder took frames %.0f %% of it",
-           Percent(t.drawing, seconds), Percent(t.readingBack, seconds),
-           Percent(t.waitingForEncoder, seconds), Percent(t.writing, seconds));
+    if (t)
+        Report("drawing %.0f %%, reading back %.0f %%, waiting for the encoder %.0f %% of the "
+               "time; the encoder took frames %.0f %% of it",
+               Percent(t->drawing, seconds), Percent(t->readingBack, seconds),
+               Percent(t->waitingForEncoder, seconds), Percent(t->writing, seconds));
 }
+
+// The chapters for ffmpeg, in a temporary file that lives as long as this.
+class ChapterFile {
+public:
+    ChapterFile(const ChapterFile&) = delete;
+    ChapterFile& operator=(const ChapterFile&) = delete;
+    ChapterFile() = default;
+    ~ChapterFile() {
+        if (!path.empty())
+            unlink(path.c_str());
+    }
+
+    // False (with a message) when the file cannot be written.
+    bool Write(const std::string& text) {
+        std::error_code ignored;
+        std::string name =
+            (std::filesystem::temp_directory_path(ignored) / "zentrafel-chapters-XXXXXX").string();
+        int fd = mkstemp(&name[0]);
+        if (fd < 0) {
+            Report("no file for the chapters: %s", std::strerror(errno));
+            return false;
+        }
+        path = name;
+        bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        close(fd);
+        if (!written)
+            Report("cannot write the chapters to %s", path.c_str());
+        return written;
+    }
+    const std::string& Path() const { return path; }
+
+private:
+    std::string path;
+};
 
 VideoSettings Settings(const RenderOptions& options, const OfflineProduction& production,
                        long frames) {
@@ -44,7 +88,46 @@ VideoSettings Settings(const RenderOptions& options, const OfflineProduction& pr
     settings.from = options.from;
     settings.seconds = static_cast<double>(frames) / options.fps;
     settings.encoder = options.encoder;
+    settings.codec = options.codec;
+    settings.crf = options.crf;
+    settings.preset = options.preset;
     return settings;
+}
+
+// False once ffmpeg has stopped taking frames; `done` counts those written,
+// -1 when the read-back could not start (it has said why).
+bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production,
+                     VideoPipe& video, long frames, ProgressBar& progress, long& done,
+                     CaptureTimes& times) {
+    VideoCapture capture;
+    if (!capture.Start(video.Fd(), production.Width(), production.Height())) {
+        done = -1;
+        return false;
+    }
+    for (done = 0; done < frames; ++done) {
+        if (!capture.Add(production, FrameTime(options.from, options.fps, done))) {
+            capture.Finish();
+            return false;
+        }
+        progress.Update(done + 1);
+    }
+    const bool written = capture.Finish();
+    times = capture.Times();
+    return written;
+}
+
+bool WriteExposed(const RenderOptions& options, OfflineProduction& production, VideoPipe& video,
+                  long frames, ProgressBar& progress, long& done) {
+    Exposure exposure;
+    exposure.Init(production.Width(), production.Height(), ExposureOf(options));
+    for (done = 0; done < frames; ++done) {
+        const unsigned char* frame =
+            exposure.Take(production, FrameTime(options.from, options.fps, done));
+        if (!video.Write(frame, exposure.FrameBytes()))
+            return false;
+        progress.Update(done + 1);
+    }
+    return true;
 }
 
 } // namespace
@@ -52,33 +135,34 @@ VideoSettings Settings(const RenderOptions& options, const OfflineProduction& pr
 int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     auto started = std::chrono::steady_clock::now();
     long frames = FrameCount(options.from, options.to, options.fps);
-    const VideoSettings settings = Settings(options, production, frames);
+    VideoSettings settings = Settings(options, production, frames);
+    ChapterFile chapters;
+    if (!chapters.Write(ChapterMetadata(ChaptersOf(options.from, settings.seconds))))
+        return 1;
+    settings.chaptersPath = chapters.Path();
     VideoPipe video;
     if (!video.Open(settings))
         return 1;
-    VideoCapture capture;
-    if (!capture.Start(video.Fd(), settings.width, settings.height)) {
+
+    const bool whole = options.motionBlur > 1 || options.supersample > 1;
+    ProgressBar progress;
+    progress.Start(frames);
+    long done = 0;
+    CaptureTimes times;
+    const bool written =
+        whole ? WriteExposed(options, production, video, frames, progress, done)
+              : WriteOverlapped(options, production, video, frames, progress, done, times);
+    progress.Finish(done < 0 ? 0 : done);
+    if (!written) {
+        if (done >= 0)
+            Report("ffmpeg stopped taking frames");
         video.Close();
         return 1;
     }
-    ProgressBar progress;
-    progress.Start(frames);
-    for (long i = 0; i < frames; ++i) {
-        if (!capture.Add(production, FrameTime(options.from, options.fps, i))) {
-            capture.Finish();
-            progress.Finish(i);
-            Report("ffmpeg stopped taking frames");
-            video.Close();
-            return 1;
-        }
-        progress.Update(i + 1);
-    }
-    const bool written = capture.Finish();
-    progress.Finish(frames);
-    if (!video.Close() || !written)
+    if (!video.Close())
         return 1;
     ReportDone(options, frames,
                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(),
-               capture.Times());
+               whole ? nullptr : &times);
     return 0;
 }

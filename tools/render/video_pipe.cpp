@@ -10,6 +10,10 @@ std::string Number(double value) {
     return text;
 }
 
+void Append(std::vector<std::string>& to, const std::vector<std::string>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
 } // namespace
 
 std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
@@ -24,21 +28,22 @@ std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
         // the nearest page and drops samples up to `from`, so the sound starts
         // with the first frame, not at a page boundary.
         "-ss", Number(s.from), "-t", seconds, "-i", s.musicPath,
-        "-map", "0:v:0", "-map", "1:a:0",
     };
-    const std::vector<std::string> video =
-        s.encoder == "h264_nvenc"
-            // The GPU's encoder at constant quality, close to x264's CRF 18.
-            ? std::vector<std::string>{"-c:v", "h264_nvenc", "-preset", "p4", "-rc", "vbr",
-                                       "-cq", "18", "-b:v", "0", "-pix_fmt", "yuv420p"}
-            : std::vector<std::string>{"-c:v", "libx264", "-preset", "veryfast", "-crf", "18",
-                                       "-pix_fmt", "yuv420p"};
-    arguments.insert(arguments.end(), video.begin(), video.end());
-    const std::vector<std::string> rest = {
-        // Past the end of the music the sound is silence, not shorter.
-        "-c:a", "aac", "-b:a", "192k", "-af", "apad=whole_dur=" + seconds,
-        "-t", seconds, "-movflags", "+faststart", s.path,
-    };
-    arguments.insert(arguments.end(), rest.begin(), rest.end());
+    if (!s.chaptersPath.empty())
+        Append(arguments, {"-f", "ffmetadata", "-i", s.chaptersPath, "-map_chapters", "2"});
+    Append(arguments, {"-map", "0:v:0", "-map", "1:a:0"});
+    if (s.encoder == "h264_nvenc")
+        // The GPU's encoder at constant quality, close to x264's CRF 18.
+        Append(arguments, {"-c:v", "h264_nvenc", "-preset", "p4", "-rc", "vbr", "-cq",
+                           std::to_string(s.crf < 0 ? 18 : s.crf), "-b:v", "0", "-pix_fmt",
+                           "yuv420p"});
+    else
+        Append(arguments, VideoEncoderArguments(s.codec, s.crf, s.preset));
+    Append(arguments, AudioEncoderArguments(s.codec));
+    // Past the end of the music the sound is silence, not shorter.
+    Append(arguments, {"-af", "apad=whole_dur=" + seconds, "-t", seconds});
+    if (!IsLossless(s.codec))
+        Append(arguments, {"-movflags", "+faststart"});
+    arguments.push_back(s.path);
     return arguments;
 }

@@ -1,11 +1,14 @@
 // VideoPipe: an ffmpeg process that takes raw RGB frames on its standard
-// input, encodes them as H.264 (yuv420p) and muxes in the music of the same
-// stretch, so picture and sound start together and last equally long.
+// input, encodes them with the chosen codec and muxes in the music of the
+// same stretch, so picture and sound start together and last equally long,
+// and the chapters of the stretch.
 // Frames are written straight into the pipe: nothing is allocated per
 // frame. ffmpeg's own output goes to our stderr, never to our stdout.
 // One implementation of the process and the pipe per OS
 // (video_pipe_posix.cpp, video_pipe_win32.cpp).
 #pragma once
+
+#include "tools/render/video_codec.h"
 
 #ifndef _WIN32
 #include <sys/types.h>
@@ -16,8 +19,12 @@
 #include <vector>
 
 struct VideoSettings {
-    std::string path;      // the .mp4 to write (replaced if it exists)
-    std::string musicPath; // the production's music file
+    std::string path;         // the video to write (replaced if it exists)
+    std::string musicPath;    // the production's music file
+    std::string chaptersPath; // an ffmpeg metadata file; empty: no chapters
+    VideoCodec codec = VideoCodec::H264;
+    int crf = -1;       // negative: the codec's default
+    std::string preset; // empty: the codec's default
     int width = 0;
     int height = 0;
     int fps = 30;
