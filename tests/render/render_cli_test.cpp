@@ -66,6 +66,9 @@ TEST(RenderCli, BadArgumentsExitTwoWithReasonAndUsage) {
              {"--video", "a.mp4", "--size", "641x360"},
              {"--from", "3", "--to", "2"},
              {"--wobble"},
+             {"--video", "a.mp4", "--segment", "0/4"},
+             {"--video", "a.mp4", "--segment", "5/4"},
+             {"--video", "a.mp4", "--segment", "1/0"},
          }) {
         CommandResult r = Render(arguments);
         EXPECT_EQ(r.status, 2) << r.err;

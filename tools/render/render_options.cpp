@@ -15,6 +15,8 @@ constexpr int kMaxSide = 8192;
 // Below this the 16:9 letterbox of ComputeViewport collapses to nothing.
 constexpr int kMinSide = 16;
 constexpr int kMaxFps = 240;
+// Far more than any farm has machines; keeps K/N within an int.
+constexpr int kMaxSegments = 100000;
 
 bool ParseTime(const std::string& text, double& seconds) {
     if (text.empty())
@@ -55,10 +57,18 @@ bool ParseSize(const std::string& text, int& width, int& height) {
            ParseInt(text.substr(x + 1), kMinSide, kMaxSide, height);
 }
 
+// "K/N" with 1 <= K <= N.
+bool ParseSegment(const std::string& text, int& segment, int& segments) {
+    size_t slash = text.find('/');
+    return slash != std::string::npos &&
+           ParseInt(text.substr(0, slash), 1, kMaxSegments, segment) &&
+           ParseInt(text.substr(slash + 1), 1, kMaxSegments, segments) && segment <= segments;
+}
+
 // Options that take a value; everything else is a flag or unknown.
 bool TakesValue(const std::string& name) {
     static const char* const names[] = {"--at", "--from", "--to", "--fps",
-                                        "--out", "--video", "--size"};
+                                        "--out", "--video", "--size", "--segment"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -82,6 +92,8 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
         options.outDir = value;
     else if (name == "--video")
         options.videoPath = value;
+    else if (name == "--segment")
+        ok = ParseSegment(value, options.segment, options.segments);
     ok = ok && !value.empty();
     if (!ok) {
         if (name == "--at" || name == "--from" || name == "--to")
@@ -89,6 +101,8 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
         else if (name == "--fps")
             error = "--fps wants a whole number from 1 to " + std::to_string(kMaxFps) + ": '" +
                     value + "'";
+        else if (name == "--segment")
+            error = "--segment wants K/N, whole numbers with 1 <= K <= N: '" + value + "'";
         else if (name == "--size")
             error = "--size wants WIDTHxHEIGHT, each " + std::to_string(kMinSide) + " to " +
                     std::to_string(kMaxSide) + ": '" + value + "'";
@@ -136,6 +150,10 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
     }
     if (has("--bench") && (range || has("--out"))) {
         error = "--bench takes only --size";
+        return false;
+    }
+    if (has("--segment") && !has("--video")) {
+        error = "--segment is a part of a video; give --video too";
         return false;
     }
     if (has("--video") && has("--out")) {
@@ -227,6 +245,9 @@ const char* RenderUsage() {
            "  --from A     start of a sequence or video in seconds (default 0)\n"
            "  --to B       its end (default the end of the music)\n"
            "  --fps N      frames per second of a sequence or video (default 30)\n"
+           "  --segment K/N  the video holds only the K-th of N equal runs of the\n"
+           "               stretch's frames, without the music (frame times as in the\n"
+           "               whole video); scripts/render-farm renders and joins them\n"
            "  --help       this text\n"
            "\n"
            "Exit status: 0 done, 1 an output could not be written, 2 bad arguments,\n"

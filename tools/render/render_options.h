@@ -17,6 +17,10 @@ struct RenderOptions {
     int fps = 30;
     std::string outDir = ".";
     std::string videoPath;
+    // --segment K/N: the video holds only the K-th of N equal runs of the
+    // stretch's frames, without the music. 0/0: the whole stretch.
+    int segment = 0;
+    int segments = 0;
 };
 
 // Fills `options` from argv. False with a one-line reason in `error` when the

@@ -1,4 +1,5 @@
-// The video mode: every frame of a stretch through ffmpeg, with its music.
+// The video mode: every frame of a stretch through ffmpeg, with its music;
+// or, for a farm, one segment of the stretch's frames without it.
 #include "tools/render/frame_times.h"
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
@@ -24,14 +25,19 @@ void ReportDone(const RenderOptions& options, long frames, double seconds) {
 
 int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     auto started = std::chrono::steady_clock::now();
-    long frames = FrameCount(options.from, options.to, options.fps);
+    long total = FrameCount(options.from, options.to, options.fps);
+    FrameRange range = options.segments > 0
+                           ? SegmentFrames(total, options.segment, options.segments)
+                           : FrameRange{0, total};
+    long frames = range.end - range.begin;
     VideoSettings settings;
     settings.path = options.videoPath;
-    settings.musicPath = kMusicPath;
+    // A segment's music is muxed once, over the whole joined stretch.
+    settings.musicPath = options.segments > 0 ? "" : kMusicPath;
     settings.width = production.Width();
     settings.height = production.Height();
     settings.fps = options.fps;
-    settings.from = options.from;
+    settings.from = FrameTime(options.from, options.fps, range.begin);
     settings.seconds = static_cast<double>(frames) / options.fps;
 
     FrameCapture capture;
@@ -42,7 +48,9 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     ProgressBar progress;
     progress.Start(frames);
     for (long i = 0; i < frames; ++i) {
-        production.DrawFrameAt(FrameTime(options.from, options.fps, i));
+        // Times from the global index: a segment's frames are exactly those
+        // the whole video has at the same places.
+        production.DrawFrameAt(FrameTime(options.from, options.fps, range.begin + i));
         if (!video.Write(capture.Read(), capture.FrameBytes())) {
             progress.Finish(i);
             std::fprintf(stderr, "zentrafel-render: ffmpeg stopped taking frames\n");

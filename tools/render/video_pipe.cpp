@@ -43,21 +43,31 @@ bool FindOnPath(const char* program) {
 std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
     std::string size = std::to_string(s.width) + "x" + std::to_string(s.height);
     std::string seconds = Number(s.seconds);
-    return {
+    bool music = !s.musicPath.empty();
+    std::vector<std::string> arguments = {
         "ffmpeg", "-hide_banner", "-loglevel", "error", "-nostats", "-y",
         // The frames, exactly as drawn.
         "-f", "rawvideo", "-pix_fmt", "rgb24", "-video_size", size,
         "-framerate", std::to_string(s.fps), "-i", "pipe:0",
-        // The music of the same stretch. Seeking on the input decodes from
-        // the nearest page and drops samples up to `from`, so the sound starts
-        // with the first frame, not at a page boundary.
-        "-ss", Number(s.from), "-t", seconds, "-i", s.musicPath,
-        "-map", "0:v:0", "-map", "1:a:0",
-        "-c:v", "libx264", "-preset", "veryfast", "-crf", "18", "-pix_fmt", "yuv420p",
-        // Past the end of the music the sound is silence, not shorter.
-        "-c:a", "aac", "-b:a", "192k", "-af", "apad=whole_dur=" + seconds,
-        "-t", seconds, "-movflags", "+faststart", s.path,
     };
+    if (music)
+        arguments.insert(arguments.end(), {
+            // The music of the same stretch. Seeking on the input decodes from
+            // the nearest page and drops samples up to `from`, so the sound
+            // starts with the first frame, not at a page boundary.
+            "-ss", Number(s.from), "-t", seconds, "-i", s.musicPath,
+            "-map", "0:v:0", "-map", "1:a:0",
+        });
+    arguments.insert(arguments.end(), {
+        "-c:v", "libx264", "-preset", "veryfast", "-crf", "18", "-pix_fmt", "yuv420p",
+    });
+    if (music)
+        arguments.insert(arguments.end(), {
+            // Past the end of the music the sound is silence, not shorter.
+            "-c:a", "aac", "-b:a", "192k", "-af", "apad=whole_dur=" + seconds,
+        });
+    arguments.insert(arguments.end(), {"-t", seconds, "-movflags", "+faststart", s.path});
+    return arguments;
 }
 
 VideoPipe::~VideoPipe() {

@@ -13,7 +13,7 @@
 
 struct VideoSettings {
     std::string path;      // the .mp4 to write (replaced if it exists)
-    std::string musicPath; // the production's music file
+    std::string musicPath; // the production's music file; empty: video only
     int width = 0;
     int height = 0;
     int fps = 30;
