@@ -3,7 +3,8 @@ cut from the line field to the title (40 to 46 s at 30 fps) cut into four
 segments, two rendered at a time through GNU parallel, joined and given the
 music. The joined file must hold every frame of the stretch once, on the
 stretch's own time grid, and a killed segment must stop the join and be the
-only one rendered again."""
+only one rendered again; in the lossless codec the joined frames are those
+of the same stretch rendered in one run, checksum for checksum."""
 
 import json
 import os
@@ -47,6 +48,18 @@ def video_packets(video):
             int(den))
 
 
+def frame_checksums(video):
+    """ffmpeg's framemd5 lines of the picture: time stamps, sizes, checksums."""
+    out = subprocess.run(["ffmpeg", "-v", "error", "-i", video, "-map", "0:v", "-f", "framemd5",
+                          "-"], check=True, capture_output=True, text=True, timeout=120).stdout
+    return [line for line in out.splitlines() if not line.startswith("#")]
+
+
+def chapters(video):
+    return [(c["tags"]["title"], float(c["start_time"]), float(c["end_time"]))
+            for c in probe(video, "-show_chapters")["chapters"]]
+
+
 def stream_durations(video):
     info = probe(video, "-show_entries", "stream=codec_type,duration")
     return {s["codec_type"]: float(s["duration"]) for s in info["streams"]}
@@ -87,9 +100,11 @@ class FarmJoin(unittest.TestCase):
         self.assertAlmostEqual(durations["video"], TO - FROM, delta=1e-6)
         self.assertAlmostEqual(durations["audio"], TO - FROM, delta=0.03,
                                msg="the music of the whole stretch, once")
+        self.assertEqual(chapters(video), [("opening", 0.0, 2.6), ("title", 2.6, 6.0)],
+                         "the chapters of the whole stretch, the title's at the cut at 42.6 s")
 
-    def test_a_killed_segment_stops_the_join_and_alone_is_rendered_again(self):
-        video = os.path.join(self.folder, "resumed.mp4")
+    def test_a_killed_segment_is_named_and_alone_rendered_again_then_equals_one_run(self):
+        video = os.path.join(self.folder, "resumed.mkv")
         # Kills segment 3 with SIGKILL once its encoder has begun writing, so
         # a short but valid file lies where the segment was being written.
         killer = os.path.join(self.folder, "kill-segment-3")
@@ -103,7 +118,7 @@ kill -KILL $pid
 wait $pid
 """ % (SEGMENTS, RENDER, RENDER))
         os.chmod(killer, 0o755)
-        broken = farm(video, render=killer)
+        broken = farm(video, "--codec", "ffv1", render=killer)
         self.assertEqual(broken.returncode, 1, broken.stderr)
         self.assertIn("segment 3/%d failed or is missing" % SEGMENTS, broken.stderr)
         self.assertIn("not joined", broken.stderr)
@@ -111,18 +126,26 @@ wait $pid
             self.assertNotIn("segment %d/%d failed" % (k, SEGMENTS), broken.stderr)
         self.assertFalse(os.path.exists(video))
         kept = sorted(os.listdir(video + ".segments"))
-        self.assertEqual([n for n in kept if n.endswith(".mp4")],
-                         ["segment-%d-of-4.mp4" % k for k in (1, 2, 4)],
+        self.assertEqual([n for n in kept if n.endswith(".mkv")],
+                         ["segment-%d-of-4.mkv" % k for k in (1, 2, 4)],
                          "no part of the killed segment passes for a segment")
 
-        resumed = farm(video)
+        resumed = farm(video, "--codec", "ffv1")
         self.assertEqual(resumed.returncode, 0, resumed.stderr)
         self.assertIn("3 of 4 segments are already rendered", resumed.stderr)
         self.assertIn("segment 3/4: done", resumed.stderr)
         for k in (1, 2, 4):
             self.assertNotIn("segment %d/4: " % k, resumed.stderr)
-        packets, _ = video_packets(video)
-        self.assertEqual(len(packets), FRAMES)
+
+        whole = os.path.join(self.folder, "whole.mkv")
+        subprocess.run([RENDER, "--video", whole, *STRETCH, "--codec", "ffv1"], cwd=ROOT,
+                       check=True, capture_output=True, timeout=600)
+        joined = frame_checksums(video)
+        self.assertEqual(len(joined), FRAMES)
+        self.assertEqual(joined, frame_checksums(whole), "frame for frame the one-run capture")
+        self.assertEqual(chapters(video), chapters(whole))
+        self.assertEqual(probe(video, "-show_entries", "stream=codec_name")["streams"],
+                         [{"codec_name": "ffv1"}, {"codec_name": "flac"}])
 
     def test_a_request_the_farm_cannot_split_is_refused_with_the_usage(self):
         for arguments in (["--segments", "0", "--", "--video", "a.mp4"],

@@ -1,9 +1,9 @@
 // zentrafel-render run as a program: its exit statuses, its files and what
 // they hold. Small sizes and few frames keep each run to a second or two.
+#include "tests/render/pictures.h"
 #include "tests/render/run_command.h"
 
 #include <gtest/gtest.h>
-#include <stb/stb_image.h>
 
 #include <cstdlib>
 #include <string>
@@ -12,36 +12,6 @@
 namespace {
 
 const std::string kRender = ZENTRAFEL_RENDER;
-
-struct Picture {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgb;
-
-    const unsigned char* At(int x, int y) const { return &rgb[(y * width + x) * 3]; }
-    bool RowIsBlack(int y) const {
-        for (int x = 0; x < width; ++x)
-            if (At(x, y)[0] || At(x, y)[1] || At(x, y)[2])
-                return false;
-        return true;
-    }
-    int LitPixels() const {
-        int lit = 0;
-        for (size_t i = 0; i < rgb.size(); i += 3)
-            lit += rgb[i] + rgb[i + 1] + rgb[i + 2] > 30;
-        return lit;
-    }
-};
-
-Picture LoadPng(const std::string& path) {
-    Picture p;
-    int channels = 0;
-    unsigned char* pixels = stbi_load(path.c_str(), &p.width, &p.height, &channels, 3);
-    if (pixels)
-        p.rgb.assign(pixels, pixels + p.width * p.height * 3);
-    stbi_image_free(pixels);
-    return p;
-}
 
 CommandResult Render(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), kRender);

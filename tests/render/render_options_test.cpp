@@ -140,3 +140,34 @@ TEST(RenderOptions, RejectsOptionsThatContradictOrDoNothing) {
     EXPECT_FALSE(sameName.ok);
     EXPECT_NE(sameName.error.find("001.000.png"), std::string::npos) << sameName.error;
 }
+
+TEST(RenderOptions, VideoCodecQualityAndContainer) {
+    Parsed plain = Parse({"--video", "a.mp4"});
+    ASSERT_TRUE(plain.ok) << plain.error;
+    EXPECT_EQ(plain.options.codec, VideoCodec::H264);
+    EXPECT_LT(plain.options.crf, 0) << "the encoder's default";
+    EXPECT_EQ(plain.options.preset, "");
+
+    Parsed hevc = Parse({"--video", "a.mp4", "--codec", "hevc", "--crf", "0", "--preset", "slow"});
+    ASSERT_TRUE(hevc.ok) << hevc.error;
+    EXPECT_EQ(hevc.options.codec, VideoCodec::Hevc);
+    EXPECT_EQ(hevc.options.crf, 0);
+    EXPECT_EQ(hevc.options.preset, "slow");
+
+    Parsed lossless = Parse({"--video", "a.mkv", "--codec=ffv1", "--size", "641x361"});
+    ASSERT_TRUE(lossless.ok) << "RGB has no halved planes: " << lossless.error;
+    EXPECT_EQ(lossless.options.codec, VideoCodec::Ffv1);
+
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--codec", "vp9"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--crf", "52"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--crf", "-1"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--preset", "quick"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--codec", "hevc", "--size", "641x360"}).ok);
+    EXPECT_FALSE(Parse({"--video", "a.mkv", "--codec", "ffv1", "--crf", "10"}).ok)
+        << "lossless has no quality to set";
+    EXPECT_FALSE(Parse({"--at", "1", "--codec", "hevc"}).ok) << "stills have no codec";
+    EXPECT_FALSE(Parse({"--video", "a.mkv"}).ok) << "h264 goes in .mp4";
+    EXPECT_FALSE(Parse({"--video", "a.mp4", "--codec", "ffv1"}).ok) << "ffv1 goes in .mkv";
+    Parsed mkvReason = Parse({"--video", "a.mp4", "--codec", "ffv1"});
+    EXPECT_NE(mkvReason.error.find("FFV1"), std::string::npos) << mkvReason.error;
+}

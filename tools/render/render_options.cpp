@@ -1,10 +1,9 @@
 #include "tools/render/render_options.h"
 
+#include "tools/render/capture_options.h"
 #include "tools/render/frame_times.h"
+#include "tools/render/option_values.h"
 
-#include <cmath>
-#include <cstdlib>
-#include <cstring>
 #include <set>
 
 namespace {
@@ -17,25 +16,6 @@ constexpr int kMinSide = 16;
 constexpr int kMaxFps = 240;
 // Far more than any farm has machines; keeps K/N within an int.
 constexpr int kMaxSegments = 100000;
-
-bool ParseTime(const std::string& text, double& seconds) {
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    seconds = std::strtod(text.c_str(), &end);
-    return *end == '\0' && std::isfinite(seconds) && seconds >= 0.0;
-}
-
-bool ParseInt(const std::string& text, int low, int high, int& value) {
-    if (text.empty() || text[0] == '+' || text[0] == '-')
-        return false;
-    char* end = nullptr;
-    long parsed = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0' || parsed < low || parsed > high)
-        return false;
-    value = static_cast<int>(parsed);
-    return true;
-}
 
 bool ParseTimeList(const std::string& text, std::vector<double>& times) {
     size_t start = 0;
@@ -72,11 +52,13 @@ bool TakesValue(const std::string& name) {
     for (const char* n : names)
         if (name == n)
             return true;
-    return false;
+    return IsCaptureOption(name);
 }
 
 bool ApplyValue(const std::string& name, const std::string& value, RenderOptions& options,
                 std::string& error) {
+    if (IsCaptureOption(name))
+        return ApplyCaptureValue(name, value, options, error);
     bool ok = true;
     if (name == "--at")
         ok = ParseTimeList(value, options.stillTimes);
@@ -126,11 +108,12 @@ bool StillNamesDistinct(const std::vector<double>& times, std::string& error) {
     return true;
 }
 
-// H.264 in 4:2:0 halves both sides of the colour planes.
+// H.264 and HEVC in 4:2:0 halve both sides of the colour planes.
 bool VideoSizeEven(const RenderOptions& options, std::string& error) {
-    if (options.width % 2 == 0 && options.height % 2 == 0)
+    if (!NeedsEvenSize(options.codec) || (options.width % 2 == 0 && options.height % 2 == 0))
         return true;
-    error = "--video needs an even width and height (H.264 with yuv420p)";
+    error = std::string("--video needs an even width and height (") +
+            VideoCodecName(options.codec) + " with yuv420p)";
     return false;
 }
 
@@ -217,7 +200,7 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
         if (!ApplyValue(arg, value, options, error))
             return false;
     }
-    if (!ChooseMode(seen, options, error))
+    if (!ChooseMode(seen, options, error) || !CheckCaptureOptions(seen, options, error))
         return false;
     if (options.mode == RenderMode::Stills)
         return StillNamesDistinct(options.stillTimes, error);
@@ -234,8 +217,9 @@ const char* RenderUsage() {
            "modes:\n"
            "  --at T1,T2,...          one PNG per music time, named by the time\n"
            "  --from A --to B --fps N numbered PNGs of the stretch [A, B) at N frames per second\n"
-           "  --video FILE.mp4        an H.264 video with the music of the same stretch,\n"
-           "                          through ffmpeg; takes --from, --to and --fps too\n"
+           "  --video FILE            a video with the music of the same stretch and a\n"
+           "                          chapter per section, through ffmpeg; takes --from,\n"
+           "                          --to and --fps too\n"
            "  --bench                 frame times per section, on stdout as a table\n"
            "\n"
            "options:\n"
@@ -245,9 +229,14 @@ const char* RenderUsage() {
            "  --from A     start of a sequence or video in seconds (default 0)\n"
            "  --to B       its end (default the end of the music)\n"
            "  --fps N      frames per second of a sequence or video (default 30)\n"
-           "  --segment K/N  the video holds only the K-th of N equal runs of the\n"
-           "               stretch's frames, without the music (frame times as in the\n"
-           "               whole video); scripts/render-farm renders and joins them\n"
+           "\n"
+           "video:\n"
+           "  --codec C    h264 (default) or hevc into FILE.mp4 with AAC sound, or ffv1:\n"
+           "               lossless RGB into FILE.mkv with FLAC sound\n"
+           "  --crf Q      quality of h264 and hevc, 0 (best) to 51 (default 18)\n"
+           "  --preset P   encoder speed of h264 and hevc, ultrafast to placebo\n"
+           "               (default veryfast)\n"
+           "\n"
            "  --help       this text\n"
            "\n"
            "Exit status: 0 done, 1 an output could not be written, 2 bad arguments,\n"

@@ -2,6 +2,8 @@
 // and where they go. Parsed once at start; nothing here touches GL or files.
 #pragma once
 
+#include "tools/render/video_codec.h"
+
 #include <string>
 #include <vector>
 
@@ -17,6 +19,9 @@ struct RenderOptions {
     int fps = 30;
     std::string outDir = ".";
     std::string videoPath;
+    VideoCodec codec = VideoCodec::H264;
+    int crf = -1;       // negative: the codec's default
+    std::string preset; // empty: the codec's default
     // --segment K/N: the video holds only the K-th of N equal runs of the
     // stretch's frames, without the music. 0/0: the whole stretch.
     int segment = 0;

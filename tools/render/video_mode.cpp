@@ -1,12 +1,18 @@
-// The video mode: every frame of a stretch through ffmpeg, with its music;
-// or, for a farm, one segment of the stretch's frames without it.
+// The video mode: every frame of a stretch through ffmpeg, with its music and
+// its chapters; or, for a farm, one segment of the stretch's frames without
+// them.
+#include "tools/render/chapters.h"
 #include "tools/render/frame_times.h"
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
 #include "tools/render/video_pipe.h"
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -21,6 +27,67 @@ void ReportDone(const RenderOptions& options, long frames, double seconds) {
                  seconds / musicSeconds);
 }
 
+// The chapters for ffmpeg, in a temporary file that lives as long as this.
+class ChapterFile {
+public:
+    ChapterFile(const ChapterFile&) = delete;
+    ChapterFile& operator=(const ChapterFile&) = delete;
+    ChapterFile() = default;
+    ~ChapterFile() {
+        if (!path.empty())
+            unlink(path.c_str());
+    }
+
+    // False (with a message) when the file cannot be written.
+    bool Write(const std::string& text) {
+        std::error_code ignored;
+        std::string name =
+            (std::filesystem::temp_directory_path(ignored) / "zentrafel-chapters-XXXXXX").string();
+        int fd = mkstemp(&name[0]);
+        if (fd < 0) {
+            std::perror("zentrafel-render: no file for the chapters");
+            return false;
+        }
+        path = name;
+        bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        close(fd);
+        if (!written)
+            std::fprintf(stderr, "zentrafel-render: cannot write the chapters to %s\n",
+                         path.c_str());
+        return written;
+    }
+    const std::string& Path() const { return path; }
+
+private:
+    std::string path;
+};
+
+// A segment's chapters are those of the whole stretch, for the join to put
+// into the joined video; they go to FILE.chapters beside the segment.
+bool WriteSegmentChapters(const std::string& videoPath, const std::string& text) {
+    std::string path = videoPath + ".chapters";
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (file && std::fclose(file) != 0)
+        written = false;
+    if (!written)
+        std::fprintf(stderr, "zentrafel-render: cannot write the chapters to %s\n", path.c_str());
+    return written;
+}
+
+// A whole video carries its chapters in itself; a segment leaves them beside.
+bool PlaceChapters(const RenderOptions& options, long totalFrames, ChapterFile& file,
+                   VideoSettings& settings) {
+    double seconds = static_cast<double>(totalFrames) / options.fps;
+    std::string text = ChapterMetadata(ChaptersOf(options.from, seconds));
+    if (options.segments > 0)
+        return WriteSegmentChapters(options.videoPath, text);
+    if (!file.Write(text))
+        return false;
+    settings.chaptersPath = file.Path();
+    return true;
+}
+
 } // namespace
 
 int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
@@ -32,13 +99,20 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     long frames = range.end - range.begin;
     VideoSettings settings;
     settings.path = options.videoPath;
-    // A segment's music is muxed once, over the whole joined stretch.
+    // A segment's music is muxed once, over the whole joined stretch, as
+    // are its chapters.
     settings.musicPath = options.segments > 0 ? "" : kMusicPath;
     settings.width = production.Width();
     settings.height = production.Height();
     settings.fps = options.fps;
     settings.from = FrameTime(options.from, options.fps, range.begin);
     settings.seconds = static_cast<double>(frames) / options.fps;
+    settings.codec = options.codec;
+    settings.crf = options.crf;
+    settings.preset = options.preset;
+    ChapterFile chapters;
+    if (!PlaceChapters(options, total, chapters, settings))
+        return 1;
 
     FrameCapture capture;
     capture.Init(settings.width, settings.height);

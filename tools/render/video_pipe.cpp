@@ -21,6 +21,10 @@ std::string Number(double value) {
     return text;
 }
 
+void Append(std::vector<std::string>& to, const std::vector<std::string>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
 } // namespace
 
 bool FindOnPath(const char* program) {
@@ -51,22 +55,26 @@ std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
         "-framerate", std::to_string(s.fps), "-i", "pipe:0",
     };
     if (music)
-        arguments.insert(arguments.end(), {
-            // The music of the same stretch. Seeking on the input decodes from
-            // the nearest page and drops samples up to `from`, so the sound
-            // starts with the first frame, not at a page boundary.
-            "-ss", Number(s.from), "-t", seconds, "-i", s.musicPath,
-            "-map", "0:v:0", "-map", "1:a:0",
-        });
-    arguments.insert(arguments.end(), {
-        "-c:v", "libx264", "-preset", "veryfast", "-crf", "18", "-pix_fmt", "yuv420p",
-    });
+        // The music of the same stretch. Seeking on the input decodes from
+        // the nearest page and drops samples up to `from`, so the sound
+        // starts with the first frame, not at a page boundary.
+        Append(arguments, {"-ss", Number(s.from), "-t", seconds, "-i", s.musicPath});
+    if (!s.chaptersPath.empty())
+        Append(arguments, {"-f", "ffmetadata", "-i", s.chaptersPath, "-map_chapters",
+                           music ? "2" : "1"});
+    Append(arguments, {"-map", "0:v:0"});
     if (music)
-        arguments.insert(arguments.end(), {
-            // Past the end of the music the sound is silence, not shorter.
-            "-c:a", "aac", "-b:a", "192k", "-af", "apad=whole_dur=" + seconds,
-        });
-    arguments.insert(arguments.end(), {"-t", seconds, "-movflags", "+faststart", s.path});
+        Append(arguments, {"-map", "1:a:0"});
+    Append(arguments, VideoEncoderArguments(s.codec, s.crf, s.preset));
+    if (music) {
+        Append(arguments, AudioEncoderArguments(s.codec));
+        // Past the end of the music the sound is silence, not shorter.
+        Append(arguments, {"-af", "apad=whole_dur=" + seconds});
+    }
+    Append(arguments, {"-t", seconds});
+    if (!IsLossless(s.codec))
+        Append(arguments, {"-movflags", "+faststart"});
+    arguments.push_back(s.path);
     return arguments;
 }
 

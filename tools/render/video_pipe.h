@@ -1,9 +1,12 @@
 // VideoPipe: an ffmpeg process that takes raw RGB frames on its standard
-// input, encodes them as H.264 (yuv420p) and muxes in the music of the same
-// stretch, so picture and sound start together and last equally long.
+// input, encodes them with the chosen codec and muxes in the music of the
+// same stretch, so picture and sound start together and last equally long,
+// and the chapters of the stretch.
 // Frames are written with plain write(2) on a pipe: nothing is allocated per
 // frame. ffmpeg's own output goes to our stderr, never to our stdout.
 #pragma once
+
+#include "tools/render/video_codec.h"
 
 #include <sys/types.h>
 
@@ -12,8 +15,12 @@
 #include <vector>
 
 struct VideoSettings {
-    std::string path;      // the .mp4 to write (replaced if it exists)
-    std::string musicPath; // the production's music file; empty: video only
+    std::string path;         // the video to write (replaced if it exists)
+    std::string musicPath;    // the production's music file; empty: video only
+    std::string chaptersPath; // an ffmpeg metadata file; empty: no chapters
+    VideoCodec codec = VideoCodec::H264;
+    int crf = -1;       // negative: the codec's default
+    std::string preset; // empty: the codec's default
     int width = 0;
     int height = 0;
     int fps = 30;

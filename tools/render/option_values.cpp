@@ -1,0 +1,34 @@
+#include "tools/render/option_values.h"
+
+#include <cmath>
+#include <cstdlib>
+
+bool ParseTime(const std::string& text, double& seconds) {
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    seconds = std::strtod(text.c_str(), &end);
+    return *end == '\0' && std::isfinite(seconds) && seconds >= 0.0;
+}
+
+bool ParseInt(const std::string& text, int low, int high, int& value) {
+    if (text.empty() || text[0] == '+' || text[0] == '-')
+        return false;
+    char* end = nullptr;
+    long parsed = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0' || parsed < low || parsed > high)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+bool ParseFraction(const std::string& text, double low, double high, double& value) {
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    double parsed = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || !(parsed >= low && parsed <= high))
+        return false;
+    value = parsed;
+    return true;
+}

@@ -1,0 +1,101 @@
+#include "tools/render/video_codec.h"
+
+namespace {
+
+struct CodecInfo {
+    VideoCodec codec;
+    const char* name;
+    const char* extension;
+    int defaultCrf;
+};
+
+// The defaults are the ones every video had before codecs could be chosen,
+// so a plain --video keeps giving the same file.
+const CodecInfo kCodecs[] = {
+    {VideoCodec::H264, "h264", ".mp4", 18},
+    {VideoCodec::Hevc, "hevc", ".mp4", 18},
+    {VideoCodec::Ffv1, "ffv1", ".mkv", -1},
+};
+const char* const kDefaultPreset = "veryfast";
+
+const CodecInfo& Info(VideoCodec codec) {
+    for (const CodecInfo& info : kCodecs)
+        if (info.codec == codec)
+            return info;
+    return kCodecs[0];
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+} // namespace
+
+bool ParseVideoCodec(const std::string& name, VideoCodec& codec) {
+    for (const CodecInfo& info : kCodecs) {
+        if (name == info.name) {
+            codec = info.codec;
+            return true;
+        }
+    }
+    return false;
+}
+
+const char* VideoCodecName(VideoCodec codec) {
+    return Info(codec).name;
+}
+const char* VideoExtension(VideoCodec codec) {
+    return Info(codec).extension;
+}
+bool IsLossless(VideoCodec codec) {
+    return codec == VideoCodec::Ffv1;
+}
+bool NeedsEvenSize(VideoCodec codec) {
+    return !IsLossless(codec);
+}
+
+bool ContainerFits(VideoCodec codec, const std::string& path, std::string& error) {
+    if (EndsWith(path, VideoExtension(codec)))
+        return true;
+    if (IsLossless(codec))
+        error = "--codec ffv1 writes a Matroska file (.mkv): MP4 and the other containers "
+                "cannot hold FFV1 video with FLAC sound; '" +
+                path + "' does not end in .mkv";
+    else
+        error = std::string("--codec ") + VideoCodecName(codec) +
+                " writes an MP4 file (.mp4) with AAC sound, as players and upload sites "
+                "expect; '" +
+                path + "' does not end in .mp4 (for Matroska use --codec ffv1)";
+    return false;
+}
+
+bool IsEncoderPreset(const std::string& preset) {
+    static const char* const presets[] = {"ultrafast", "superfast", "veryfast", "faster",
+                                          "fast",      "medium",    "slow",     "slower",
+                                          "veryslow",  "placebo"};
+    for (const char* p : presets)
+        if (preset == p)
+            return true;
+    return false;
+}
+
+std::vector<std::string> VideoEncoderArguments(VideoCodec codec, int crf,
+                                               const std::string& preset) {
+    if (IsLossless(codec))
+        // bgr0 keeps the drawn RGB exactly; level 3 codes slices in parallel
+        // with a checksum each, so a damaged master shows where.
+        return {"-c:v", "ffv1", "-level", "3", "-slicecrc", "1", "-pix_fmt", "bgr0"};
+    std::string quality = std::to_string(crf < 0 ? Info(codec).defaultCrf : crf);
+    std::string speed = preset.empty() ? kDefaultPreset : preset;
+    if (codec == VideoCodec::H264)
+        return {"-c:v", "libx264", "-preset", speed, "-crf", quality, "-pix_fmt", "yuv420p"};
+    // hvc1 is the tag the players that care about it read HEVC in MP4 by.
+    return {"-c:v",     "libx265", "-preset", speed,  "-crf",         quality,
+            "-pix_fmt", "yuv420p", "-tag:v",  "hvc1", "-x265-params", "log-level=error"};
+}
+
+std::vector<std::string> AudioEncoderArguments(VideoCodec codec) {
+    if (IsLossless(codec))
+        return {"-c:a", "flac"};
+    return {"-c:a", "aac", "-b:a", "192k"};
+}

@@ -1,0 +1,34 @@
+// The encoders a video can be written with, what each one's file must be
+// called, and the encoder arguments ffmpeg gets for it. H.264 and HEVC go in
+// MP4 with AAC sound for players and upload sites; FFV1 is a lossless master
+// (RGB, no chroma subsampling) in Matroska with FLAC sound, for editing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class VideoCodec { H264, Hevc, Ffv1 };
+
+// "h264", "hevc" or "ffv1"; false for anything else.
+bool ParseVideoCodec(const std::string& name, VideoCodec& codec);
+const char* VideoCodecName(VideoCodec codec);
+// ".mp4" or ".mkv".
+const char* VideoExtension(VideoCodec codec);
+bool IsLossless(VideoCodec codec);
+// Whether the encoder takes yuv420p, whose colour planes halve both sides.
+bool NeedsEvenSize(VideoCodec codec);
+
+// True when `path` ends in the codec's extension; otherwise false with the
+// reason in `error`.
+bool ContainerFits(VideoCodec codec, const std::string& path, std::string& error);
+
+// The presets the lossy encoders share, fastest first.
+bool IsEncoderPreset(const std::string& preset);
+constexpr int kMaxCrf = 51;
+
+// ffmpeg's arguments for the picture and the sound of one codec. `crf` < 0
+// and an empty `preset` take the codec's defaults; the lossless codec has
+// neither.
+std::vector<std::string> VideoEncoderArguments(VideoCodec codec, int crf,
+                                               const std::string& preset);
+std::vector<std::string> AudioEncoderArguments(VideoCodec codec);
