@@ -147,6 +147,34 @@ wait $pid
         self.assertEqual(probe(video, "-show_entries", "stream=codec_name")["streams"],
                          [{"codec_name": "ffv1"}, {"codec_name": "flac"}])
 
+    def test_segments_on_other_hosts_come_back_and_join_as_one_run(self):
+        # parallel reaches the hosts through a stand-in for ssh that runs
+        # each command here: the jobs, their quoting and rsync's returns take
+        # the way they take to real hosts.
+        log = os.path.join(self.folder, "ssh.log")
+        video = os.path.join(self.folder, "hosts.mkv")
+        short = ["--from", "40", "--to", "41", "--fps", "30", "--size", "160x90", "--codec",
+                 "ffv1"]
+        env = dict(os.environ, ZENTRAFEL_RENDER=RENDER, STAND_IN_SSH_LOG=log,
+                   PARALLEL_SSH=os.path.join(ROOT, "tests", "render", "stand_in_ssh"))
+        run = subprocess.run([FARM, "--segments", "2", "--sshlogin", "1/render1,1/render2", "--",
+                              "--video", video, *short], cwd=self.folder, env=env,
+                             capture_output=True, text=True, timeout=600)
+        self.assertEqual(run.returncode, 0, run.stderr)
+        with open(log) as f:
+            calls = [line.split("\t") for line in f.read().splitlines()]
+        self.assertEqual({host for host, _ in calls}, {"render1", "render2"})
+        self.assertTrue(any("rsync" in command for _, command in calls),
+                        "the segments came back through rsync")
+
+        whole = os.path.join(self.folder, "whole.mkv")
+        subprocess.run([RENDER, "--video", whole, *short], cwd=ROOT, check=True,
+                       capture_output=True, timeout=600)
+        joined = frame_checksums(video)
+        self.assertEqual(len(joined), 30)
+        self.assertEqual(joined, frame_checksums(whole))
+        self.assertEqual(chapters(video), [("opening", 0.0, 1.0)])
+
     def test_a_request_the_farm_cannot_split_is_refused_with_the_usage(self):
         for arguments in (["--segments", "0", "--", "--video", "a.mp4"],
                           ["--segments", "2", "--", "--from", "3"],
