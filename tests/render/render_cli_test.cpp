@@ -57,6 +57,14 @@ TEST(RenderCli, FromPastTheEndOfTheMusicIsABadArgument) {
     EXPECT_NE(r.err.find("end of the music"), std::string::npos) << r.err;
 }
 
+TEST(RenderCli, MoreSegmentsThanFramesIsABadArgument) {
+    // 40 to 40.1 s at 30 fps holds three frames: a fourth segment would be empty.
+    CommandResult r = Render({"--video", MakeTempDir() + "/s.mp4", "--segment", "1/4", "--from",
+                              "40", "--to", "40.1", "--size", "32x18"});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find("fewer frames than segments"), std::string::npos) << r.err;
+}
+
 TEST(RenderCli, StillsAreByteIdenticalAcrossRuns) {
     std::string first = MakeTempDir();
     std::string second = MakeTempDir();
