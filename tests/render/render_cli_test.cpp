@@ -36,6 +36,9 @@ TEST(RenderCli, BadArgumentsExitTwoWithReasonAndUsage) {
              {"--video", "a.mp4", "--size", "641x360"},
              {"--from", "3", "--to", "2"},
              {"--wobble"},
+             {"--video", "a.mp4", "--segment", "0/4"},
+             {"--video", "a.mp4", "--segment", "5/4"},
+             {"--video", "a.mp4", "--segment", "1/0"},
          }) {
         CommandResult r = Render(arguments);
         EXPECT_EQ(r.status, 2) << r.err;
@@ -52,6 +55,14 @@ TEST(RenderCli, FromPastTheEndOfTheMusicIsABadArgument) {
     CommandResult r = Render({"--from", "100000", "--size", "32x18", "--out", MakeTempDir()});
     EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_NE(r.err.find("end of the music"), std::string::npos) << r.err;
+}
+
+TEST(RenderCli, MoreSegmentsThanFramesIsABadArgument) {
+    // 40 to 40.1 s at 30 fps holds three frames: a fourth segment would be empty.
+    CommandResult r = Render({"--video", MakeTempDir() + "/s.mp4", "--segment", "1/4", "--from",
+                              "40", "--to", "40.1", "--size", "32x18"});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find("fewer frames than segments"), std::string::npos) << r.err;
 }
 
 TEST(RenderCli, StillsAreByteIdenticalAcrossRuns) {

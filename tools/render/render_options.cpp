@@ -14,6 +14,8 @@ constexpr int kMaxSide = 8192;
 // Below this the 16:9 letterbox of ComputeViewport collapses to nothing.
 constexpr int kMinSide = 16;
 constexpr int kMaxFps = 240;
+// Far more than any farm has machines; keeps K/N within an int.
+constexpr int kMaxSegments = 100000;
 
 bool ParseTimeList(const std::string& text, std::vector<double>& times) {
     size_t start = 0;
@@ -35,10 +37,18 @@ bool ParseSize(const std::string& text, int& width, int& height) {
            ParseInt(text.substr(x + 1), kMinSide, kMaxSide, height);
 }
 
+// "K/N" with 1 <= K <= N.
+bool ParseSegment(const std::string& text, int& segment, int& segments) {
+    size_t slash = text.find('/');
+    return slash != std::string::npos &&
+           ParseInt(text.substr(0, slash), 1, kMaxSegments, segment) &&
+           ParseInt(text.substr(slash + 1), 1, kMaxSegments, segments) && segment <= segments;
+}
+
 // Options that take a value; everything else is a flag or unknown.
 bool TakesValue(const std::string& name) {
-    static const char* const names[] = {"--at",    "--from", "--to",     "--fps",    "--out",
-                                        "--video", "--size", "--device", "--encoder"};
+    static const char* const names[] = {"--at",    "--from", "--to",     "--fps",     "--out",
+                                        "--video", "--size", "--device", "--encoder", "--segment"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -70,6 +80,8 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
         options.encoder = value;
         ok = value == "libx264" || value == "h264_nvenc";
     }
+    else if (name == "--segment")
+        ok = ParseSegment(value, options.segment, options.segments);
     ok = ok && !value.empty();
     if (!ok) {
         if (name == "--at" || name == "--from" || name == "--to")
@@ -77,6 +89,8 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
         else if (name == "--fps")
             error = "--fps wants a whole number from 1 to " + std::to_string(kMaxFps) + ": '" +
                     value + "'";
+        else if (name == "--segment")
+            error = "--segment wants K/N, whole numbers with 1 <= K <= N: '" + value + "'";
         else if (name == "--size")
             error = "--size wants WIDTHxHEIGHT, each " + std::to_string(kMinSide) + " to " +
                     std::to_string(kMaxSide) + ": '" + value + "'";
@@ -141,6 +155,10 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
     }
     if (has("--bench") && (range || has("--out"))) {
         error = "--bench takes only --size and --device";
+        return false;
+    }
+    if (has("--segment") && !has("--video")) {
+        error = "--segment is a part of a video; give --video too";
         return false;
     }
     if (has("--video") && has("--out")) {
