@@ -103,5 +103,6 @@ int main(int argc, char** argv) {
         return BadArguments("--segment " + std::to_string(options.segment) + "/" +
                             std::to_string(options.segments) + ": the stretch has fewer frames "
                             "than segments, so some would be empty");
+    production.Scenes().allPasses = options.allPasses;
     return RunMode(options, production, launched);
 }

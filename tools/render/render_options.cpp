@@ -135,6 +135,7 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
     bool range = has("--from") || has("--to") || has("--fps");
     int modes = has("--at") + has("--video") + has("--contact-sheet") + has("--bench") +
                 has("--list-devices");
+
     if (modes > 1) {
         error = "choose one of --at, --video, --contact-sheet, --bench and --list-devices";
         return false;
@@ -210,8 +211,10 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             error = arg + " given twice";
             return false;
         }
-        if ((arg == "--bench" || arg == "--list-devices") && !inlineValue)
+        if ((arg == "--bench" || arg == "--list-devices" || arg == "--all-passes") && !inlineValue) {
+            options.allPasses = options.allPasses || arg == "--all-passes";
             continue;
+        }
         if (!TakesValue(arg)) {
             error = "unknown argument '" + std::string(argv[i]) + "'";
             return false;
@@ -261,6 +264,9 @@ const char* RenderUsage() {
            "  --from A     start of a sequence or video in seconds (default 0)\n"
            "  --to B       its end (default the end of the music)\n"
            "  --fps N      frames per second of a sequence or video (default 30)\n"
+           "  --all-passes draw every pass whole, also where it changes no pixel (a fade\n"
+           "               at 0, a strip at level 0, an image outside its content): the\n"
+           "               same picture, slower; for checking that\n"
            "  --device D   where to draw: auto (a GPU where there is one, else the\n"
            "               software rasteriser; the default), software, surfaceless\n"
            "               or a number from --list-devices\n"

@@ -33,6 +33,7 @@ struct RenderOptions {
     GlDeviceChoice device;           // where the GL context is opened
     // --segment K/N: the video holds only the K-th of N equal runs of the
     // stretch's frames, without the music. 0/0: the whole stretch.
+    bool allPasses = false; // --all-passes: also the passes that change no pixel
     int segment = 0;
     int segments = 0;
 };
