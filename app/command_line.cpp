@@ -96,6 +96,8 @@ bool TakeSwitch(const char* argument, CommandLine& line) {
         flag = &line.mute;
     else if (std::strcmp(argument, "--loop") == 0)
         flag = &line.loop;
+    else if (std::strcmp(argument, "--all-passes") == 0)
+        flag = &line.allPasses;
     if (flag)
         *flag = true;
     return flag != nullptr;
@@ -131,7 +133,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
 void PrintUsage(std::FILE* stream, const char* programName) {
     std::fprintf(stream,
                  "usage: %s [--fullscreen | --windowed] [--monitor N] [--window WxH]\n"
-                 "       [--start T] [--mute] [--loop] [--list-monitors] [--help] [--version]\n"
+                 "       [--start T] [--mute] [--loop] [--all-passes] [--list-monitors]\n"
+                 "       [--help] [--version]\n"
                  "  --fullscreen     play on the whole primary monitor without asking\n"
                  "  --windowed       play in a 640x480 window without asking\n"
                  "  --monitor N      full screen goes to monitor N at its current mode\n"
@@ -139,6 +142,8 @@ void PrintUsage(std::FILE* stream, const char* programName) {
                  "  --start T        begin at music time T seconds\n"
                  "  --mute           play without sound (the picture keeps the music's time)\n"
                  "  --loop           start again from the beginning at the end, until Escape\n"
+                 "  --all-passes     draw every pass whole, also where it changes no pixel\n"
+                 "                   (a check: the picture is the same, only slower)\n"
                  "  --list-monitors  show the monitors' numbers, names and current modes\n"
                  "  --help           show this text\n"
                  "  --version        show the version\n"

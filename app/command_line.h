@@ -29,6 +29,7 @@ struct CommandLine {
     int windowWidth = 640;   // --window WxH: the windowed size
     int windowHeight = 480;
     double start = 0.0;      // --start T: music time to begin at
+    bool allPasses = false;  // --all-passes: draw also the passes that change no pixel
 };
 
 // Later answers override earlier ones; --help and --version win over answers,

@@ -64,6 +64,7 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
     // Held for the whole run; its GL objects go with the context.
     auto production = std::make_unique<Production>();
+    production->allPasses = commandLine.allPasses;
     ShowLoadingScreen(window, *production);
     // The failing step has printed its own message; the window stays up
     // until the process ends.

@@ -43,15 +43,17 @@ TEST(CommandLine, AnUnknownArgumentMakesTheLineInvalidAndIsNamed) {
     }
 }
 
-TEST(CommandLine, MuteAndLoopCombineWithAnyAnswerInAnyOrder) {
+TEST(CommandLine, MuteLoopAndAllPassesCombineWithAnyAnswerInAnyOrder) {
     const CommandLine plain = Parse({"--windowed"});
     EXPECT_FALSE(plain.mute);
     EXPECT_FALSE(plain.loop);
+    EXPECT_FALSE(plain.allPasses);
 
-    const CommandLine both = Parse({"--loop", "--fullscreen", "--mute"});
+    const CommandLine both = Parse({"--loop", "--fullscreen", "--all-passes", "--mute"});
     EXPECT_EQ(both.mode, LaunchMode::Fullscreen);
     EXPECT_TRUE(both.mute);
     EXPECT_TRUE(both.loop);
+    EXPECT_TRUE(both.allPasses);
 
     const CommandLine asking = Parse({"--mute"});
     EXPECT_EQ(asking.mode, LaunchMode::Ask);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -30,6 +32,30 @@ TEST(FrameTimes, WholeSecondsLandExactlyEvenLate) {
         ASSERT_EQ(FrameTime(0.0, 30, second * 30), static_cast<double>(second));
         ASSERT_EQ(FrameTime(85.6, 25, second * 25), 85.6 + second);
     }
+}
+
+TEST(FrameTimes, SegmentsHoldEveryFrameOnceInEqualRuns) {
+    for (long total : {0L, 1L, 7L, 180L, 181L, 5775L, 11550L}) {
+        for (int n : {1, 2, 3, 4, 7, 13}) {
+            long next = 0;
+            long shortest = total;
+            long longest = 0;
+            for (int k = 1; k <= n; ++k) {
+                FrameRange r = SegmentFrames(total, k, n);
+                ASSERT_EQ(r.begin, next) << "no gap or overlap before " << k << "/" << n;
+                ASSERT_LE(r.begin, r.end);
+                shortest = std::min(shortest, r.end - r.begin);
+                longest = std::max(longest, r.end - r.begin);
+                next = r.end;
+            }
+            EXPECT_EQ(next, total) << "all " << total << " frames in " << n << " runs";
+            EXPECT_LE(longest - shortest, 1) << total << " in " << n;
+        }
+    }
+    EXPECT_EQ(SegmentFrames(180, 3, 4).begin, 90);
+    EXPECT_EQ(SegmentFrames(180, 3, 4).end, 135);
+    // Far past what an int holds as a product of frames and segment number.
+    EXPECT_EQ(SegmentFrames(3000000000L, 99999, 100000).end, 2999970000L);
 }
 
 TEST(FrameTimes, FileNamesSortByTime) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -36,6 +37,9 @@ TEST(RenderCli, BadArgumentsExitTwoWithReasonAndUsage) {
              {"--video", "a.mp4", "--size", "641x360"},
              {"--from", "3", "--to", "2"},
              {"--wobble"},
+             {"--video", "a.mp4", "--segment", "0/4"},
+             {"--video", "a.mp4", "--segment", "5/4"},
+             {"--video", "a.mp4", "--segment", "1/0"},
          }) {
         CommandResult r = Render(arguments);
         EXPECT_EQ(r.status, 2) << r.err;
@@ -52,6 +56,14 @@ TEST(RenderCli, FromPastTheEndOfTheMusicIsABadArgument) {
     CommandResult r = Render({"--from", "100000", "--size", "32x18", "--out", MakeTempDir()});
     EXPECT_EQ(r.status, 2) << r.err;
     EXPECT_NE(r.err.find("end of the music"), std::string::npos) << r.err;
+}
+
+TEST(RenderCli, MoreSegmentsThanFramesIsABadArgument) {
+    // 40 to 40.1 s at 30 fps holds three frames: a fourth segment would be empty.
+    CommandResult r = Render({"--video", MakeTempDir() + "/s.mp4", "--segment", "1/4", "--from",
+                              "40", "--to", "40.1", "--size", "32x18"});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find("fewer frames than segments"), std::string::npos) << r.err;
 }
 
 TEST(RenderCli, StillsAreByteIdenticalAcrossRuns) {
@@ -71,6 +83,39 @@ TEST(RenderCli, StillsAreByteIdenticalAcrossRuns) {
         EXPECT_GT(p.LitPixels(), 160 * 90 / 50) << name << ": a viewer would see a picture";
     }
     EXPECT_NE(ReadFile(first + "/020.000.png"), ReadFile(first + "/100.000.png"));
+}
+
+// Passes that provably change no pixel are left out (a fade at alpha 0, a
+// strip at level 0) or drawn only where their image has content (scissored
+// image quads); --all-passes draws them all whole. The pictures must not
+// tell the two apart: every section, each side of each boundary and of the
+// fades and strips inside them.
+TEST(RenderCli, LeavingOutPassesThatDrawNothingChangesNoPixel) {
+    const std::string times =
+        "0,0.5,5,9.9,10.1,20,42.5,42.6,42.601,44,46.6,53,61.5,63,64.5,64.6,64.7,66,66.5,66.7,"
+        "70,76,80,83.6,85.5,85.6,85.7,86.5,87.6,95.5,96.6,97.5,104.5,120,140,148.9,149,149.1,"
+        "160,170.9,171,171.1,176,181,186,192";
+    const std::string saving = MakeTempDir();
+    const std::string whole = MakeTempDir();
+    for (const std::string& dir : {saving, whole}) {
+        std::vector<std::string> arguments = {"--at", times, "--size", "640x360", "--out", dir};
+        if (dir == whole)
+            arguments.push_back("--all-passes");
+        CommandResult r = Render(arguments);
+        ASSERT_EQ(r.status, 0) << r.err;
+    }
+    size_t start = 0, compared = 0;
+    while (start < times.size()) {
+        size_t comma = times.find(',', start);
+        char name[32];
+        std::snprintf(name, sizeof name, "/%07.3f.png", std::stod(times.substr(start, comma - start)));
+        const Picture a = LoadPng(saving + name);
+        ASSERT_EQ(a.width, 640) << name;
+        EXPECT_TRUE(a.rgb == LoadPng(whole + name).rgb) << name << " differs";
+        ++compared;
+        start = comma == std::string::npos ? times.size() : comma + 1;
+    }
+    EXPECT_EQ(compared, 46u);
 }
 
 TEST(RenderCli, OtherProportionsAreLetterboxedLikeAWindow) {

@@ -85,11 +85,40 @@ TEST(RenderOptions, RejectsMalformedValues) {
              {"--frobnicate"},
              {"-x"},
              {"--bench=yes"},
+             {"--video", "a.mp4", "--segment", "0/4"},
+             {"--video", "a.mp4", "--segment", "5/4"},
+             {"--video", "a.mp4", "--segment", "1/0"},
+             {"--video", "a.mp4", "--segment", "-1/4"},
+             {"--video", "a.mp4", "--segment", "1/-4"},
+             {"--video", "a.mp4", "--segment", "2"},
+             {"--video", "a.mp4", "--segment", "2/"},
+             {"--video", "a.mp4", "--segment", "/4"},
+             {"--video", "a.mp4", "--segment", "1.5/4"},
+             {"--video", "a.mp4", "--segment", "1/4/8"},
          }) {
         Parsed p = Parse(arguments);
         EXPECT_FALSE(p.ok) << *arguments.begin() << " " << *(arguments.end() - 1);
         EXPECT_FALSE(p.error.empty());
     }
+}
+
+TEST(RenderOptions, SegmentIsOnePartOfAVideo) {
+    Parsed last = Parse({"--video", "s.mp4", "--segment", "4/4", "--from", "40", "--to", "46"});
+    ASSERT_TRUE(last.ok) << last.error;
+    EXPECT_EQ(last.options.mode, RenderMode::Video);
+    EXPECT_EQ(last.options.segment, 4);
+    EXPECT_EQ(last.options.segments, 4);
+    Parsed only = Parse({"--video", "s.mp4", "--segment=1/1"});
+    ASSERT_TRUE(only.ok) << only.error;
+    EXPECT_EQ(only.options.segment, 1);
+    Parsed whole = Parse({"--video", "s.mp4"});
+    EXPECT_EQ(whole.options.segments, 0) << "no --segment: the whole stretch";
+
+    Parsed stills = Parse({"--segment", "1/2", "--from", "3"});
+    EXPECT_FALSE(stills.ok) << "segments are of videos only";
+    EXPECT_NE(stills.error.find("--video"), std::string::npos) << stills.error;
+    Parsed beyond = Parse({"--video", "s.mp4", "--segment", "5/4"});
+    EXPECT_NE(beyond.error.find("K/N"), std::string::npos) << beyond.error;
 }
 
 TEST(RenderOptions, RejectsOptionsThatContradictOrDoNothing) {

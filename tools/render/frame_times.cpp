@@ -21,6 +21,15 @@ long FrameCount(double from, double to, int fps) {
     return count;
 }
 
+FrameRange SegmentFrames(long total, int k, int n) {
+    // Each boundary is worked out from the total alone, so the end of run k
+    // is the beginning of run k + 1 whichever process computes it.
+    auto boundary = [total, n](int i) {
+        return static_cast<long>(static_cast<long long>(total) * i / n);
+    };
+    return {boundary(k - 1), boundary(k)};
+}
+
 void StillName(double seconds, char* name, size_t size) {
     std::snprintf(name, size, "%07.3f.png", seconds);
 }

@@ -9,6 +9,16 @@ double FrameTime(double from, int fps, long frame);
 // The number of frames whose time lies in [from, to).
 long FrameCount(double from, double to, int fps);
 
+// Global frame indices [begin, end) of a stretch's part.
+struct FrameRange {
+    long begin = 0;
+    long end = 0;
+};
+// The k-th (1-based) of n runs of `total` frames: the runs are as equal as
+// whole frames allow, follow each other without gap or overlap, and together
+// hold every frame once.
+FrameRange SegmentFrames(long total, int k, int n);
+
 // "042.600.png": the time in milliseconds, padded so that names sort by time.
 void StillName(double seconds, char* name, size_t size);
 // "000123.png".

@@ -1,5 +1,6 @@
 // zentrafel-render: the production drawn offline, frame-exact, at any size and
 // frame rate, without a window, a GPU or a sound card. See RenderUsage.
+#include "tools/render/frame_times.h"
 #include "tools/render/offline_production.h"
 #include "tools/render/render_modes.h"
 #include "tools/render/render_options.h"
@@ -98,5 +99,10 @@ int main(int argc, char** argv) {
                                 " is not before the end of the music (" +
                                 std::to_string(options.to) + " s)");
     }
+    if (options.segments > FrameCount(options.from, options.to, options.fps))
+        return BadArguments("--segment " + std::to_string(options.segment) + "/" +
+                            std::to_string(options.segments) + ": the stretch has fewer frames "
+                            "than segments, so some would be empty");
+    production.Scenes().allPasses = options.allPasses;
     return RunMode(options, production, launched);
 }

@@ -14,6 +14,8 @@ constexpr int kMaxSide = 8192;
 // Below this the 16:9 letterbox of ComputeViewport collapses to nothing.
 constexpr int kMinSide = 16;
 constexpr int kMaxFps = 240;
+// Far more than any farm has machines; keeps K/N within an int.
+constexpr int kMaxSegments = 100000;
 
 bool ParseTimeList(const std::string& text, std::vector<double>& times) {
     size_t start = 0;
@@ -35,10 +37,18 @@ bool ParseSize(const std::string& text, int& width, int& height) {
            ParseInt(text.substr(x + 1), kMinSide, kMaxSide, height);
 }
 
+// "K/N" with 1 <= K <= N.
+bool ParseSegment(const std::string& text, int& segment, int& segments) {
+    size_t slash = text.find('/');
+    return slash != std::string::npos &&
+           ParseInt(text.substr(0, slash), 1, kMaxSegments, segment) &&
+           ParseInt(text.substr(slash + 1), 1, kMaxSegments, segments) && segment <= segments;
+}
+
 // Options that take a value; everything else is a flag or unknown.
 bool TakesValue(const std::string& name) {
-    static const char* const names[] = {"--at",    "--from", "--to",     "--fps",    "--out",
-                                        "--video", "--size", "--device", "--encoder"};
+    static const char* const names[] = {"--at",    "--from", "--to",     "--fps",     "--out",
+                                        "--video", "--size", "--device", "--encoder", "--segment"};
     for (const char* n : names)
         if (name == n)
             return true;
@@ -70,6 +80,8 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
         options.encoder = value;
         ok = value == "libx264" || value == "h264_nvenc";
     }
+    else if (name == "--segment")
+        ok = ParseSegment(value, options.segment, options.segments);
     ok = ok && !value.empty();
     if (!ok) {
         if (name == "--at" || name == "--from" || name == "--to")
@@ -77,6 +89,8 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
         else if (name == "--fps")
             error = "--fps wants a whole number from 1 to " + std::to_string(kMaxFps) + ": '" +
                     value + "'";
+        else if (name == "--segment")
+            error = "--segment wants K/N, whole numbers with 1 <= K <= N: '" + value + "'";
         else if (name == "--size")
             error = "--size wants WIDTHxHEIGHT, each " + std::to_string(kMinSide) + " to " +
                     std::to_string(kMaxSide) + ": '" + value + "'";
@@ -121,6 +135,7 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
     bool range = has("--from") || has("--to") || has("--fps");
     int modes = has("--at") + has("--video") + has("--contact-sheet") + has("--bench") +
                 has("--list-devices");
+
     if (modes > 1) {
         error = "choose one of --at, --video, --contact-sheet, --bench and --list-devices";
         return false;
@@ -141,6 +156,10 @@ bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::
     }
     if (has("--bench") && (range || has("--out"))) {
         error = "--bench takes only --size and --device";
+        return false;
+    }
+    if (has("--segment") && !has("--video")) {
+        error = "--segment is a part of a video; give --video too";
         return false;
     }
     if (has("--video") && has("--out")) {
@@ -192,8 +211,10 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             error = arg + " given twice";
             return false;
         }
-        if ((arg == "--bench" || arg == "--list-devices") && !inlineValue)
+        if ((arg == "--bench" || arg == "--list-devices" || arg == "--all-passes") && !inlineValue) {
+            options.allPasses = options.allPasses || arg == "--all-passes";
             continue;
+        }
         if (!TakesValue(arg)) {
             error = "unknown argument '" + std::string(argv[i]) + "'";
             return false;
@@ -243,6 +264,9 @@ const char* RenderUsage() {
            "  --from A     start of a sequence or video in seconds (default 0)\n"
            "  --to B       its end (default the end of the music)\n"
            "  --fps N      frames per second of a sequence or video (default 30)\n"
+           "  --all-passes draw every pass whole, also where it changes no pixel (a fade\n"
+           "               at 0, a strip at level 0, an image outside its content): the\n"
+           "               same picture, slower; for checking that\n"
            "  --device D   where to draw: auto (a GPU where there is one, else the\n"
            "               software rasteriser; the default), software, surfaceless\n"
            "               or a number from --list-devices\n"

@@ -31,6 +31,11 @@ struct RenderOptions {
     int sheetCount = 24;
     std::string encoder = "libx264"; // or "h264_nvenc"
     GlDeviceChoice device;           // where the GL context is opened
+    // --segment K/N: the video holds only the K-th of N equal runs of the
+    // stretch's frames, without the music. 0/0: the whole stretch.
+    bool allPasses = false; // --all-passes: also the passes that change no pixel
+    int segment = 0;
+    int segments = 0;
 };
 
 // Fills `options` from argv. False with a one-line reason in `error` when the

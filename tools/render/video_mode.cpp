@@ -1,5 +1,6 @@
 // The video mode: every frame of a stretch through ffmpeg, with its music and
-// its chapters. Plain frames are drawn, read back and encoded overlapping
+// its chapters; or, for a farm, one segment of the stretch's frames without
+// them. Plain frames are drawn, read back and encoded overlapping
 // (video_capture.h); motion-blurred or supersampled ones are taken whole,
 // one after another (exposure.h), as their subframes must be summed first.
 #include "tools/render/chapters.h"
@@ -77,16 +78,52 @@ private:
     std::string path;
 };
 
+// A segment's chapters are those of the whole stretch, for the join to put
+// into the joined video; they go to FILE.chapters beside the segment.
+bool WriteSegmentChapters(const std::string& videoPath, const std::string& text) {
+    std::string path = videoPath + ".chapters";
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    if (file && std::fclose(file) != 0)
+        written = false;
+    if (!written)
+        Report("cannot write the chapters to %s", path.c_str());
+    return written;
+}
+
+// A whole video carries its chapters in itself; a segment leaves them beside.
+bool PlaceChapters(const RenderOptions& options, long totalFrames, ChapterFile& file,
+                   VideoSettings& settings) {
+    double seconds = static_cast<double>(totalFrames) / options.fps;
+    std::string text = ChapterMetadata(ChaptersOf(options.from, seconds));
+    if (options.segments > 0)
+        return WriteSegmentChapters(options.videoPath, text);
+    if (!file.Write(text))
+        return false;
+    settings.chaptersPath = file.Path();
+    return true;
+}
+
+// The frames of the stretch this run draws: all, or one segment's, whose
+// times come from their index in the whole stretch.
+FrameRange FramesToDraw(const RenderOptions& options) {
+    long total = FrameCount(options.from, options.to, options.fps);
+    return options.segments > 0 ? SegmentFrames(total, options.segment, options.segments)
+                                : FrameRange{0, total};
+}
+
 VideoSettings Settings(const RenderOptions& options, const OfflineProduction& production,
-                       long frames) {
+                       const FrameRange& range) {
     VideoSettings settings;
     settings.path = options.videoPath;
-    settings.musicPath = kMusicPath;
+    // A segment's music is muxed once, over the whole joined stretch, as are
+    // its chapters.
+    settings.musicPath = options.segments > 0 ? "" : kMusicPath;
     settings.width = production.Width();
     settings.height = production.Height();
     settings.fps = options.fps;
-    settings.from = options.from;
-    settings.seconds = static_cast<double>(frames) / options.fps;
+    settings.from = FrameTime(options.from, options.fps, range.begin);
+    settings.seconds = static_cast<double>(range.end - range.begin) / options.fps;
     settings.encoder = options.encoder;
     settings.codec = options.codec;
     settings.crf = options.crf;
@@ -97,15 +134,16 @@ VideoSettings Settings(const RenderOptions& options, const OfflineProduction& pr
 // False once ffmpeg has stopped taking frames; `done` counts those written,
 // -1 when the read-back could not start (it has said why).
 bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production,
-                     VideoPipe& video, long frames, ProgressBar& progress, long& done,
+                     VideoPipe& video, const FrameRange& range, ProgressBar& progress, long& done,
                      CaptureTimes& times) {
+    const long frames = range.end - range.begin;
     VideoCapture capture;
     if (!capture.Start(video.Fd(), production.Width(), production.Height())) {
         done = -1;
         return false;
     }
     for (done = 0; done < frames; ++done) {
-        if (!capture.Add(production, FrameTime(options.from, options.fps, done))) {
+        if (!capture.Add(production, FrameTime(options.from, options.fps, range.begin + done))) {
             capture.Finish();
             return false;
         }
@@ -117,12 +155,13 @@ bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production
 }
 
 bool WriteExposed(const RenderOptions& options, OfflineProduction& production, VideoPipe& video,
-                  long frames, ProgressBar& progress, long& done) {
+                  const FrameRange& range, ProgressBar& progress, long& done) {
+    const long frames = range.end - range.begin;
     Exposure exposure;
     exposure.Init(production.Width(), production.Height(), ExposureOf(options));
     for (done = 0; done < frames; ++done) {
         const unsigned char* frame =
-            exposure.Take(production, FrameTime(options.from, options.fps, done));
+            exposure.Take(production, FrameTime(options.from, options.fps, range.begin + done));
         if (!video.Write(frame, exposure.FrameBytes()))
             return false;
         progress.Update(done + 1);
@@ -134,12 +173,13 @@ bool WriteExposed(const RenderOptions& options, OfflineProduction& production, V
 
 int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     auto started = std::chrono::steady_clock::now();
-    long frames = FrameCount(options.from, options.to, options.fps);
-    VideoSettings settings = Settings(options, production, frames);
+    const FrameRange range = FramesToDraw(options);
+    const long frames = range.end - range.begin;
+    VideoSettings settings = Settings(options, production, range);
     ChapterFile chapters;
-    if (!chapters.Write(ChapterMetadata(ChaptersOf(options.from, settings.seconds))))
+    if (!PlaceChapters(options, FrameCount(options.from, options.to, options.fps), chapters,
+                       settings))
         return 1;
-    settings.chaptersPath = chapters.Path();
     VideoPipe video;
     if (!video.Open(settings))
         return 1;
@@ -150,8 +190,8 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     long done = 0;
     CaptureTimes times;
     const bool written =
-        whole ? WriteExposed(options, production, video, frames, progress, done)
-              : WriteOverlapped(options, production, video, frames, progress, done, times);
+        whole ? WriteExposed(options, production, video, range, progress, done)
+              : WriteOverlapped(options, production, video, range, progress, done, times);
     progress.Finish(done < 0 ? 0 : done);
     if (!written) {
         if (done >= 0)

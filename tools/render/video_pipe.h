@@ -20,7 +20,7 @@
 
 struct VideoSettings {
     std::string path;         // the video to write (replaced if it exists)
-    std::string musicPath;    // the production's music file
+    std::string musicPath;    // the production's music file; empty: video only
     std::string chaptersPath; // an ffmpeg metadata file; empty: no chapters
     VideoCodec codec = VideoCodec::H264;
     int crf = -1;       // negative: the codec's default
