@@ -35,11 +35,11 @@ TEST(FrameTimes, WholeSecondsLandExactlyEvenLate) {
 }
 
 TEST(FrameTimes, SegmentsHoldEveryFrameOnceInEqualRuns) {
-    for (long total : {0L, 1L, 7L, 180L, 181L, 5775L, 11550L}) {
+    for (int64_t total : {0, 1, 7, 180, 181, 5775, 11550}) {
         for (int n : {1, 2, 3, 4, 7, 13}) {
-            long next = 0;
-            long shortest = total;
-            long longest = 0;
+            int64_t next = 0;
+            int64_t shortest = total;
+            int64_t longest = 0;
             for (int k = 1; k <= n; ++k) {
                 FrameRange r = SegmentFrames(total, k, n);
                 ASSERT_EQ(r.begin, next) << "no gap or overlap before " << k << "/" << n;
@@ -55,7 +55,7 @@ TEST(FrameTimes, SegmentsHoldEveryFrameOnceInEqualRuns) {
     EXPECT_EQ(SegmentFrames(180, 3, 4).begin, 90);
     EXPECT_EQ(SegmentFrames(180, 3, 4).end, 135);
     // Far past what an int holds as a product of frames and segment number.
-    EXPECT_EQ(SegmentFrames(3000000000L, 99999, 100000).end, 2999970000L);
+    EXPECT_EQ(SegmentFrames(int64_t{3000000000}, 99999, 100000).end, int64_t{2999970000});
 }
 
 TEST(FrameTimes, FileNamesSortByTime) {
