@@ -35,8 +35,12 @@ WindowChoice WindowChoiceOf(const CommandLine& commandLine) {
     return {commandLine.monitor, commandLine.windowWidth, commandLine.windowHeight};
 }
 
-// --start: the music begins at T instead of at its start.
+// --start: the music begins at T instead of at its start. Without it the
+// music starts at 0 as always, even where its length reads as 0 (damaged
+// after its headers: what decodes plays, and the run ends).
 bool StartAt(Music& music, double start) {
+    if (start == 0.0)
+        return true;
     if (start < music.length) {
         music.SetPosition(start);
         return true;
