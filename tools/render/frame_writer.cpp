@@ -1,5 +1,7 @@
 #include "tools/render/frame_writer.h"
 
+#include "platform/piped_process.h"
+
 #include <algorithm>
 #include <cerrno>
 

@@ -15,10 +15,6 @@
 #include <mutex>
 #include <thread>
 
-// Writes `rows` rows of `rowBytes` each to `fd`, last row first. False when
-// the reader has gone (errno set).
-bool WriteRowsReversed(int fd, const unsigned char* bottomUp, size_t rowBytes, int rows);
-
 class FrameWriter {
   public:
     static constexpr int kMaxSlots = 8;

@@ -55,3 +55,15 @@ std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
     arguments.push_back(s.path);
     return arguments;
 }
+
+bool VideoPipe::Open(const VideoSettings& settings) {
+    return ffmpeg.Start(FfmpegArguments(settings));
+}
+
+bool VideoPipe::Write(const unsigned char* frame, size_t bytes) {
+    return WriteToPipe(ffmpeg.Fd(), frame, bytes);
+}
+
+bool VideoPipe::Close() {
+    return ffmpeg.Finish();
+}

@@ -4,15 +4,10 @@
 // and the chapters of the stretch.
 // Frames are written straight into the pipe: nothing is allocated per
 // frame. ffmpeg's own output goes to our stderr, never to our stdout.
-// One implementation of the process and the pipe per OS
-// (video_pipe_posix.cpp, video_pipe_win32.cpp).
 #pragma once
 
+#include "platform/piped_process.h"
 #include "tools/render/video_codec.h"
-
-#ifndef _WIN32
-#include <sys/types.h>
-#endif
 
 #include <cstddef>
 #include <string>
@@ -33,34 +28,21 @@ struct VideoSettings {
     std::string encoder = "libx264"; // or "h264_nvenc", an NVIDIA GPU's
 };
 
-// True when an executable named `program` lies on PATH.
-bool FindOnPath(const char* program);
-
 // ffmpeg's arguments for these settings, program name first.
 std::vector<std::string> FfmpegArguments(const VideoSettings& settings);
 
 class VideoPipe {
 public:
-    VideoPipe() = default;
-    VideoPipe(const VideoPipe&) = delete;
-    VideoPipe& operator=(const VideoPipe&) = delete;
-    ~VideoPipe();
-
     // Starts ffmpeg; false (with a message on stderr) when it cannot.
     bool Open(const VideoSettings& settings);
     // False when ffmpeg has stopped reading (it has said why on stderr).
     bool Write(const unsigned char* frame, size_t bytes);
     // The pipe's end to write frames into, for a writer of its own; -1 when
     // not open.
-    int Fd() const { return fd; }
+    int Fd() const { return ffmpeg.Fd(); }
     // Closes the pipe and waits for ffmpeg; true when it finished cleanly.
     bool Close();
 
 private:
-    int fd = -1; // the pipe's writing end (on Windows, over its HANDLE)
-#ifdef _WIN32
-    void* process = nullptr; // HANDLE of the ffmpeg process
-#else
-    pid_t child = -1;
-#endif
+    PipedProcess ffmpeg;
 };

@@ -1,6 +1,7 @@
-// The pipe to ffmpeg on Windows: CreateProcess with an anonymous pipe as its
-// standard input; ffmpeg is looked up on PATH like any command.
-#include "tools/render/video_pipe.h"
+// The piped process on Windows: CreateProcess with an anonymous pipe as its
+// standard input, the program looked up on PATH like any command, and a C
+// runtime descriptor over the pipe's handle.
+#include "platform/piped_process.h"
 
 #include "platform/report.h"
 
@@ -8,7 +9,6 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
-
 
 namespace {
 
@@ -43,67 +43,55 @@ bool FindOnPath(const char* program) {
     return SearchPathA(nullptr, program, ".exe", MAX_PATH, found, nullptr) > 0;
 }
 
-VideoPipe::~VideoPipe() {
+PipedProcess::~PipedProcess() {
     if (fd >= 0 || process)
-        Close();
+        Finish();
 }
 
-bool VideoPipe::Open(const VideoSettings& settings) {
+bool PipedProcess::Start(const std::vector<std::string>& arguments) {
+    name = arguments.at(0);
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
-        Report("no pipe to ffmpeg (error %lu)", GetLastError());
+        Report("no pipe to %s (error %lu)", name.c_str(), GetLastError());
         return false;
     }
-    // Only the reading end goes to ffmpeg.
+    // Only the reading end goes to the program.
     SetHandleInformation(writeEnd, HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = readEnd;
-    // ffmpeg's own output goes to our stderr, never to our stdout.
+    // The program's own output goes to our stderr, never to our stdout.
     startup.hStdOutput = GetStdHandle(STD_ERROR_HANDLE);
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     PROCESS_INFORMATION child = {};
-    std::string line = CommandLine(FfmpegArguments(settings));
+    std::string line = CommandLine(arguments);
     const BOOL started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &child);
     CloseHandle(readEnd);
     if (!started) {
-        Report("cannot start ffmpeg (error %lu)", GetLastError());
+        Report("cannot start %s (error %lu)", name.c_str(), GetLastError());
         CloseHandle(writeEnd);
         return false;
     }
     CloseHandle(child.hThread);
-    // A C runtime descriptor over the handle, binary: frames are written
-    // as they are, by this class or by a writer of its own (Fd()).
+    // A C runtime descriptor over the handle, binary: bytes go as they are.
     fd = _open_osfhandle(reinterpret_cast<intptr_t>(writeEnd), _O_WRONLY | _O_BINARY);
     process = child.hProcess;
     if (fd < 0) {
         CloseHandle(writeEnd);
-        Close();
+        Finish();
         return false;
     }
     return true;
 }
 
-bool VideoPipe::Write(const unsigned char* frame, size_t bytes) {
-    while (bytes > 0) {
-        const unsigned chunk = bytes > 0x40000000u ? 0x40000000u : unsigned(bytes);
-        const int written = _write(fd, frame, chunk);
-        if (written <= 0)
-            return false;
-        frame += written;
-        bytes -= size_t(written);
-    }
-    return true;
-}
-
-bool VideoPipe::Close() {
+bool PipedProcess::Finish() {
     if (fd >= 0)
-        _close(fd); // closes the handle too: ffmpeg sees the end
+        _close(fd); // closes the handle too: the program sees the end
     fd = -1;
     if (!process)
         return false;
@@ -114,6 +102,33 @@ bool VideoPipe::Close() {
     process = nullptr;
     if (status == 0)
         return true;
-    Report("ffmpeg failed with status %lu", status);
+    Report("%s failed with status %lu", name.c_str(), status);
     return false;
+}
+
+bool WriteToPipe(int fd, const unsigned char* bytes, size_t count) {
+    while (count > 0) {
+        const unsigned chunk = count > 0x40000000u ? 0x40000000u : unsigned(count);
+        const int written = _write(fd, bytes, chunk);
+        if (written <= 0)
+            return false;
+        bytes += written;
+        count -= size_t(written);
+    }
+    return true;
+}
+
+bool WriteRowsReversed(int fd, const unsigned char* bottomUp, size_t rowBytes, int rows) {
+    for (int row = rows - 1; row >= 0; --row) {
+        const unsigned char* data = bottomUp + size_t(row) * rowBytes;
+        size_t left = rowBytes;
+        while (left > 0) {
+            const int n = _write(fd, data, unsigned(left));
+            if (n <= 0)
+                return false;
+            data += n;
+            left -= size_t(n);
+        }
+    }
+    return true;
 }
