@@ -7,8 +7,6 @@
 #include "scenes/production.h"
 #include "scenes/scene_steps.h"
 
-#include <GL/glu.h>
-
 #include <iterator>
 
 namespace {
@@ -20,13 +18,7 @@ void Cloud(Production& p, const SceneFrame& f) {
     const float angle = static_cast<float>(f.t);
     p.renderTarget.Bind();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    LoadPerspective();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(10.0, 10.0, 10.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
-    glRotatef(angle, 1.0f, 0.0f, 0.0f);
-    glRotatef(angle, 0.0f, 1.0f, 0.0f);
-    glRotatef(angle, 0.0f, 0.0f, 1.0f);
+    LoadCloudView(angle);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
@@ -38,9 +30,7 @@ void Cloud(Production& p, const SceneFrame& f) {
 // The picture copied onto the cleared window as it is.
 // Leaves: the shared state but the target's texture bound and enabled.
 void PlainCopy(Production& p, const SceneFrame&) {
-    glClear(GL_COLOR_BUFFER_BIT);
-    p.renderTarget.BindTexture(GL_TEXTURE0);
-    DrawScreenQuad();
+    DrawPlainCopy(p.renderTarget);
 }
 
 // The post program's output added on top at a strength that follows the mid
@@ -48,16 +38,8 @@ void PlainCopy(Production& p, const SceneFrame&) {
 void Glow(Production& p, const SceneFrame& f) {
     const float midLevel = MidLevel(f.spectrum);
     const float glow = 50.0f * midLevel;
-    p.rbProgram.Bind();
-    p.rbProgram.SetUniform2f("o", 0.5f, 0.5f);
-    p.rbProgram.SetUniform1i("s", PostStrength(midLevel));
-    p.rbProgram.SetUniform4f("c", glow, glow, glow, glow);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
-    DrawScreenQuad();
-    glDisable(GL_BLEND);
-    p.rbProgram.Unbind();
-    p.renderTarget.UnbindTexture();
+    AddGlow(p.renderTarget, p.rbProgram,
+            {0.5f, 0.5f, PostStrength(midLevel), {glow, glow, glow, glow}});
 }
 
 // The greeting strip, 37.5 % of the picture wide and 9.375 % high; each image

@@ -8,6 +8,16 @@ void LoadPerspective() {
     gluPerspective(60.0, 16.0 / 9.0, 0.1, 1000.0);
 }
 
+void LoadCloudView(float angle) {
+    LoadPerspective();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(10.0, 10.0, 10.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
+    glRotatef(angle, 1.0f, 0.0f, 0.0f);
+    glRotatef(angle, 0.0f, 1.0f, 0.0f);
+    glRotatef(angle, 0.0f, 0.0f, 1.0f);
+}
+
 void LoadIdentityMatrices() {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -69,6 +79,26 @@ void DrawPostPass(RenderTarget& target, Shader& postProgram, const PostUniforms&
     const float* c = uniforms.colour;
     postProgram.SetUniform4f("c", c[0], c[1], c[2], c[3]);
     DrawScreenQuad();
+    postProgram.Unbind();
+    target.UnbindTexture();
+}
+
+void DrawPlainCopy(RenderTarget& target) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    target.BindTexture(GL_TEXTURE0);
+    DrawScreenQuad();
+}
+
+void AddGlow(RenderTarget& target, Shader& postProgram, const PostUniforms& uniforms) {
+    postProgram.Bind();
+    postProgram.SetUniform2f("o", uniforms.originX, uniforms.originY);
+    postProgram.SetUniform1i("s", uniforms.strength);
+    const float* c = uniforms.colour;
+    postProgram.SetUniform4f("c", c[0], c[1], c[2], c[3]);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE);
+    DrawScreenQuad();
+    glDisable(GL_BLEND);
     postProgram.Unbind();
     target.UnbindTexture();
 }

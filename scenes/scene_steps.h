@@ -26,6 +26,10 @@ struct PostUniforms {
 // Loads identity and the one lens of every 3-D pass (60 degrees, 16:9,
 // 0.1 to 1000, whatever the target's size); leaves the projection selected.
 void LoadPerspective();
+// The particle cloud's camera: the lens, then a view from (10, 10, 10) onto
+// the centre, turned by `angle` degrees about each axis; leaves the
+// modelview selected.
+void LoadCloudView(float angle);
 // Loads identity into the projection and then the modelview matrix, leaving
 // the modelview selected.
 void LoadIdentityMatrices();
@@ -37,6 +41,12 @@ void DrawLineField(RenderTarget& target, const std::vector<LineSegment>& field, 
                    float lowLevel, float pixelScale);
 // Draws the target's picture over the cleared window through the post program.
 void DrawPostPass(RenderTarget& target, Shader& postProgram, const PostUniforms& uniforms);
+// The target's picture copied onto the cleared window as it is; leaves the
+// target's texture bound and enabled for AddGlow.
+void DrawPlainCopy(RenderTarget& target);
+// The post program's output added onto the window (after DrawPlainCopy);
+// unbinds the target's texture.
+void AddGlow(RenderTarget& target, Shader& postProgram, const PostUniforms& uniforms);
 // Draws the texture over the whole viewport, alpha-blended; within `area`
 // (scissored) where one is given.
 void DrawImageQuad(Texture& texture, const ScissorRect* area = nullptr);

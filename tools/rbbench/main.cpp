@@ -11,7 +11,7 @@
 #include "platform/headless_gl.h"
 #include "scenes/scene_data.h"
 #include "tools/rbbench/frame_png.h"
-#include "tools/rbbench/post_passes.h"
+#include "scenes/scene_steps.h"
 #include "tools/rbbench/test_pictures.h"
 
 #include <GL/glew.h>
@@ -37,8 +37,22 @@ struct Size {
 const Size kSizes[] = {{640, 360}, {1920, 1080}};
 
 // The greetings scene in silence: "s" 450, "c" 50.
-const RbValues kReplacing = {0.5f, 0.5f, 500, 1.0f};
-const RbValues kGlowInSilence = {0.5f, 0.5f, 450, 50.0f};
+const PostUniforms kReplacing = {0.5f, 0.5f, 500, {1.0f, 1.0f, 1.0f, 1.0f}};
+const PostUniforms kGlowInSilence = {0.5f, 0.5f, 450, {50.0f, 50.0f, 50.0f, 50.0f}};
+
+// The ways the scenes bring the render target to the window, with their own
+// steps: a plain copy (the floor every post pass is measured against), the
+// post pass replacing the window (scenes 1 to 3), and its output added onto
+// a plain copy as a glow (scene 4). Each clears the window first.
+void CopyOnly(RenderTarget& target) {
+    DrawPlainCopy(target);
+    target.UnbindTexture();
+}
+
+void CopyAndGlow(RenderTarget& target, Shader& rb, const PostUniforms& uniforms) {
+    DrawPlainCopy(target);
+    AddGlow(target, rb, uniforms);
+}
 
 double Median(std::vector<double> samples) {
     std::sort(samples.begin(), samples.end());
@@ -64,9 +78,9 @@ struct Timing {
 // machine falls on all of them alike; the medians drop the disturbed rounds.
 Timing TimePasses(RenderTarget& target, Shader& rb) {
     std::vector<double> copy, pass, glow;
-    const std::function<void()> copyPass = [&] { DrawPlainCopy(target); };
-    const std::function<void()> rbPass = [&] { DrawRbPass(target, rb, kReplacing); };
-    const std::function<void()> glowPass = [&] { DrawRbGlow(target, rb, kGlowInSilence); };
+    const std::function<void()> copyPass = [&] { CopyOnly(target); };
+    const std::function<void()> rbPass = [&] { DrawPostPass(target, rb, kReplacing); };
+    const std::function<void()> glowPass = [&] { CopyAndGlow(target, rb, kGlowInSilence); };
     TimeBatch(copyPass);
     TimeBatch(rbPass);
     for (int round = 0; round < kRounds; ++round) {
@@ -80,33 +94,32 @@ Timing TimePasses(RenderTarget& target, Shader& rb) {
 struct Frame {
     const char* name;
     bool glow;
-    RbValues values;
+    PostUniforms values;
 };
 
 // The uses of the scenes, and the extremes a loud spectrum gives.
 const Frame kFrames[] = {
-    {"replace_s500", false, {0.5f, 0.5f, 500, 1.0f}},
-    {"replace_s450_corner", false, {0.0f, 0.5f, 450, 1.0f}},
-    {"replace_s0", false, {0.5f, 0.5f, 0, 1.0f}},
-    {"replace_s-2000", false, {0.5f, 0.5f, -2000, 1.0f}},
-    {"glow_c50_s450", true, {0.5f, 0.5f, 450, 50.0f}},
-    {"glow_c100_s400", true, {0.5f, 0.5f, 400, 100.0f}},
-    {"glow_c250_s250", true, {0.5f, 0.5f, 250, 250.0f}},
+    {"replace_s500", false, {0.5f, 0.5f, 500, {1.0f, 1.0f, 1.0f, 1.0f}}},
+    {"replace_s450_corner", false, {0.0f, 0.5f, 450, {1.0f, 1.0f, 1.0f, 1.0f}}},
+    {"replace_s0", false, {0.5f, 0.5f, 0, {1.0f, 1.0f, 1.0f, 1.0f}}},
+    {"replace_s-2000", false, {0.5f, 0.5f, -2000, {1.0f, 1.0f, 1.0f, 1.0f}}},
+    {"glow_c50_s450", true, {0.5f, 0.5f, 450, {50.0f, 50.0f, 50.0f, 50.0f}}},
+    {"glow_c100_s400", true, {0.5f, 0.5f, 400, {100.0f, 100.0f, 100.0f, 100.0f}}},
+    {"glow_c250_s250", true, {0.5f, 0.5f, 250, {250.0f, 250.0f, 250.0f, 250.0f}}},
 };
 
 void WriteFrames(const std::string& dir, const Size& size, RenderTarget& target, Shader& rb,
                  const std::function<void()>& picture, const char* pictureName) {
     const std::string prefix = dir + "/" + pictureName + "_" + std::to_string(size.width) + "_";
     picture();
-    DrawPlainCopy(target);
+    CopyOnly(target);
     WriteWindowPng(prefix + "copy.png", size.width, size.height);
     for (const Frame& frame : kFrames) {
         picture();
-        glClear(GL_COLOR_BUFFER_BIT);
         if (frame.glow)
-            DrawRbGlow(target, rb, frame.values);
+            CopyAndGlow(target, rb, frame.values);
         else
-            DrawRbPass(target, rb, frame.values);
+            DrawPostPass(target, rb, frame.values);
         WriteWindowPng(prefix + frame.name + ".png", size.width, size.height);
     }
 }

@@ -2,7 +2,6 @@
 
 #include "scenes/scene_steps.h"
 
-#include <GL/glu.h>
 
 void DrawLineFieldPicture(RenderTarget& target, const std::vector<LineSegment>& field, float angle,
                           float lowLevel) {
@@ -14,13 +13,7 @@ void DrawLineFieldPicture(RenderTarget& target, const std::vector<LineSegment>& 
 void DrawParticlePicture(RenderTarget& target, ParticleSystem& particles, float angle) {
     target.Bind();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    LoadPerspective();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    gluLookAt(10.0, 10.0, 10.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
-    glRotatef(angle, 1.0f, 0.0f, 0.0f);
-    glRotatef(angle, 0.0f, 1.0f, 0.0f);
-    glRotatef(angle, 0.0f, 0.0f, 1.0f);
+    LoadCloudView(angle);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
     particles.Draw();
