@@ -5,12 +5,13 @@
 // pbuffer of the requested size as the default framebuffer so the renderers
 // draw into it exactly as into a window.
 //
-// Windows has no EGL: there the context is a hidden GLFW window's, and the
-// frame is a framebuffer object of the requested size, as the system clamps
-// even a hidden window to the screen (headless_gl_win32.cpp; the device
-// choice is not used). Create leaves it bound for drawing and reading;
-// Framebuffer() names it, so that whatever returns to "the window" returns
-// to it.
+// Windows has no EGL: there a hidden GLFW window lends its context to make a
+// WGL pbuffer of the requested size with a context of its own
+// (headless_gl_win32.cpp; the device choice is not used). A pbuffer, not the
+// window, because the system clamps even a hidden window to the screen; not
+// a framebuffer object, because the driver rasterises into a window system's
+// buffer upside down and rounds a few edge pixels differently there, and the
+// frames must be those of the Linux build and of the player's window.
 //
 // The caller owns the context; Create makes it current on the calling thread
 // and runs glewInit.
@@ -34,18 +35,15 @@ public:
     // Where the context lives, for benchmark headers:
     // "EGL device 0 (NVIDIA, hardware, /dev/dri/renderD128)".
     const std::string& Device() const { return device; }
-    // The framebuffer that plays the window's part: 0 with a pbuffer.
-    unsigned Framebuffer() const { return framebuffer; }
-
 private:
-    bool CreateOn(void* display, int width, int height);
+    bool CreateOn(void* display, int width, int height); // EGL
+    bool CreatePbuffer(int width, int height);           // Windows
 
-    void* display = nullptr;
-    void* surface = nullptr;
+    void* display = nullptr; // EGLDisplay; Windows: the hidden GLFW window
+    void* surface = nullptr; // the pbuffer
+    void* surfaceDc = nullptr; // Windows: the pbuffer's device context
     void* context = nullptr;
     int width = 0;
     int height = 0;
     std::string device;
-    unsigned framebuffer = 0;
-    unsigned renderbuffers[2] = {0, 0}; // colour, depth + stencil
 };

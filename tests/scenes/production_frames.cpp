@@ -29,10 +29,7 @@ Started* StartOnce() {
         const float displayScale = static_cast<float>(kFrameWidth) / 800.0f;
         s->viewport = ComputeViewport(kFrameWidth, kFrameHeight);
         glViewport(s->viewport.x, s->viewport.y, s->viewport.width, s->viewport.height);
-        return LoadProduction(s->production, s->music, s->viewport, displayScale,
-                              TestFramebuffer())
-                   ? s
-                   : nullptr;
+        return LoadProduction(s->production, s->music, s->viewport, displayScale) ? s : nullptr;
     }();
     return started;
 }

@@ -38,7 +38,7 @@ TEST_F(RendererState, EveryRendererLeavesTheSharedState) {
         glGetIntegerv(GL_VIEWPORT, v);
         EXPECT_TRUE(v[0] == View().x && v[1] == View().y && v[2] == View().width &&
                     v[3] == View().height);
-        EXPECT_EQ(Integer(GL_DRAW_FRAMEBUFFER_BINDING), GLint(TestFramebuffer()));
+        EXPECT_EQ(Integer(GL_DRAW_FRAMEBUFFER_BINDING), 0);
         EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST) || glIsEnabled(GL_BLEND));
         EXPECT_EQ(Integer(GL_ACTIVE_TEXTURE), GL_TEXTURE0);
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));

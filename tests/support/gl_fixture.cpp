@@ -10,7 +10,6 @@
 
 namespace {
 
-GLuint testFramebuffer = 0;
 
 // One directory per process, removed when the process ends.
 struct ScratchDirectory {
@@ -44,14 +43,10 @@ bool TestGlReady(int width, int height) {
 #else
         setenv("MESA_SHADER_CACHE_DISABLE", "true", 1);
 #endif
-        const bool created = context->Create(width, height);
-        testFramebuffer = context->Framebuffer();
-        return created;
+        return context->Create(width, height);
     }();
     return ready;
 }
-
-GLuint TestFramebuffer() { return testFramebuffer; }
 
 void GlTest::SetUpTestSuite() {
     if (!TestGlReady(kWindowWidth, kWindowHeight))
@@ -59,7 +54,7 @@ void GlTest::SetUpTestSuite() {
 }
 
 void GlTest::SetUp() {
-    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, testFramebuffer);
+    glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, 0);
     glViewport(0, 0, kWindowWidth, kWindowHeight);
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -18,9 +18,6 @@
 // width × height, on the first call; later calls only report whether that
 // worked, whatever size they name.
 bool TestGlReady(int width, int height);
-// The framebuffer that plays the window's part: 0 where the context has a
-// pbuffer (Linux), a framebuffer object where it has none (Windows).
-GLuint TestFramebuffer();
 
 constexpr int kWindowWidth = 320;
 constexpr int kWindowHeight = 180;

@@ -33,9 +33,7 @@ bool OfflineProduction::Start(int width, int height, const GlDeviceChoice& devic
     AudioForceNoSound(true);
 
     viewport = Scaled(output, n);
-    // Where the context's frame is a framebuffer object (Windows), the render
-    // target returns to it, never to the hidden window.
-    GLuint drawInto = gl.Framebuffer();
+    GLuint drawInto = 0; // the pbuffer
     if (n > 1) {
         if (!surface.Create(width * n, height * n))
             return false;
