@@ -5,6 +5,7 @@ prints and the status it ends with."""
 
 import math
 import os
+import shutil
 import sys
 import unittest
 
@@ -169,6 +170,8 @@ class PoorGraphics(unittest.TestCase):
         for message, changes in cases:
             with self.subTest(message):
                 run = still(os.getcwd(), env=quiet_environment(**changes))
+                # Made in the checkout, which holds the resources.
+                self.addCleanup(shutil.rmtree, run.out, ignore_errors=True)
                 self.assertEqual(run.status, FAILED, run.describe())
                 self.assertIn(message, run.errors)
                 # It stops before loading anything (Mesa may print a warning).
