@@ -24,9 +24,7 @@ EXE = os.path.join(FOLDER, "zentrafel.exe")
 RENDER_EXE = os.path.join(FOLDER, "zentrafel-render.exe")
 LINUX_RENDER = os.environ.get("ZENTRAFEL_RENDER", "build/release/tools/render/zentrafel-render")
 FAILED = 255  # the -1 of a failed start-up
-SCREEN = (1280, 1024)
-# The stills: the opening, the greetings and the credits.
-STILL_TIMES = "5.0,44.0,75.0,96.6,160.0,176.0"
+SCREEN = (1280, 1024)  # the virtual screen of scripts/test-windows
 
 
 def wine_environment():
@@ -143,29 +141,39 @@ class Playback(unittest.TestCase):
 class Stills(unittest.TestCase):
     """The offline renderer draws what the Linux build draws at the same
     music times, byte for byte: one still in each section (the opening, the
-    title, the wave grid, the greetings, the closing, the credits)."""
+    title, the wave grid, the greetings, the closing, the credits), and one
+    larger than the virtual screen, which a window could not hold."""
 
-    def test_stills_equal_the_linux_builds(self):
+    def assert_stills_equal(self, times, size, names):
+        width, height = map(int, size.split("x"))
         with tempfile.TemporaryDirectory(prefix="zentrafel-stills-") as folder:
             windows = os.path.join(folder, "windows")
             linux = os.path.join(folder, "linux")
             for command, out in (
                     (["wine", os.path.abspath(RENDER_EXE)], windows),
                     ([os.path.abspath(LINUX_RENDER)], linux)):
-                subprocess.run(command + ["--at", STILL_TIMES, "--size", "640x360", "--out", out],
+                subprocess.run(command + ["--at", times, "--size", size, "--out", out],
                                check=True, stdout=subprocess.DEVNULL, env=wine_environment(),
                                timeout=300)
-            names = sorted(os.listdir(linux))
-            self.assertEqual(names, ["005.000.png", "044.000.png", "075.000.png", "096.600.png",
-                                     "160.000.png", "176.000.png"])
+            self.assertEqual(sorted(os.listdir(linux)), names)
             self.assertEqual(sorted(os.listdir(windows)), names)
             for name in names:
                 with self.subTest(name):
                     a = pixels(os.path.join(windows, name))
                     b = pixels(os.path.join(linux, name))
-                    self.assertEqual(len(a), 640 * 360 * 3)
+                    self.assertEqual(len(a), width * height * 3)
                     differing = sum(x != y for x, y in zip(a, b))
                     self.assertEqual(differing, 0, "%d of %d bytes differ" % (differing, len(a)))
+
+    def test_a_still_in_each_section_equals_the_linux_builds(self):
+        self.assert_stills_equal("5.0,44.0,75.0,96.6,160.0,176.0", "640x360",
+                                 ["005.000.png", "044.000.png", "075.000.png", "096.600.png",
+                                  "160.000.png", "176.000.png"])
+
+    def test_a_still_larger_than_the_screen_equals_the_linux_builds(self):
+        self.assertGreater(1920, SCREEN[0])
+        self.assert_stills_equal("96.6", "1920x1080", ["096.600.png"])
+
 
 if __name__ == "__main__":
     unittest.main()
