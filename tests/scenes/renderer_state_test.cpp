@@ -8,12 +8,6 @@
 
 namespace {
 
-GLint Integer(GLenum name) {
-    GLint value = -1;
-    glGetIntegerv(name, &value);
-    return value;
-}
-
 void ExpectIdentity(GLenum matrix) {
     GLfloat m[16];
     glGetFloatv(matrix, m);
@@ -38,13 +32,13 @@ TEST_F(RendererState, EveryRendererLeavesTheSharedState) {
         glGetIntegerv(GL_VIEWPORT, v);
         EXPECT_TRUE(v[0] == View().x && v[1] == View().y && v[2] == View().width &&
                     v[3] == View().height);
-        EXPECT_EQ(Integer(GL_DRAW_FRAMEBUFFER_BINDING), 0);
+        EXPECT_EQ(GetInteger(GL_DRAW_FRAMEBUFFER_BINDING), 0);
         EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST) || glIsEnabled(GL_BLEND));
-        EXPECT_EQ(Integer(GL_ACTIVE_TEXTURE), GL_TEXTURE0);
+        EXPECT_EQ(GetInteger(GL_ACTIVE_TEXTURE), GL_TEXTURE0);
         EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-        EXPECT_EQ(Integer(GL_TEXTURE_BINDING_2D), 0);
-        EXPECT_EQ(Integer(GL_CURRENT_PROGRAM), 0);
-        EXPECT_EQ(Integer(GL_MATRIX_MODE), GL_MODELVIEW);
+        EXPECT_EQ(GetInteger(GL_TEXTURE_BINDING_2D), 0);
+        EXPECT_EQ(GetInteger(GL_CURRENT_PROGRAM), 0);
+        EXPECT_EQ(GetInteger(GL_MATRIX_MODE), GL_MODELVIEW);
         ExpectIdentity(GL_MODELVIEW_MATRIX);
         ExpectIdentity(GL_PROJECTION_MATRIX);
     }
