@@ -49,35 +49,46 @@ def largest_difference(a, b):
 
 
 class StillMatchesWindow(unittest.TestCase):
+    # The time is printed just before the music stops, and the clock may move
+    # on by a sample or two in between: the picture is the one of the stopped
+    # position, a whole sample at or after the printed time. On a loaded
+    # machine the process may lose the processor between the two and the
+    # clock move on further; then the pause is taken again, a few times.
+    ATTEMPTS = 3
+
+    def compare(self, printed, window, folder):
+        """The largest channel difference between the window and the still of
+        each sample from the printed time on, up to the first match."""
+        first = round(printed * RATE)
+        differences = []
+        for sample in range(first, first + 4):
+            rendered = still(sample / RATE, os.path.join(folder, str(sample)))
+            self.assertEqual(len(rendered), len(window))
+            differences.append(largest_difference(rendered, window))
+            if differences[-1] <= 1:
+                break
+        return first, differences
+
     def test_still_at_the_paused_position_is_the_windows_picture(self):
-        with Production() as production:
+        tried = []
+        with Production() as production, tempfile.TemporaryDirectory() as folder:
             production.read_startup()
             production.pause()
             # About 20 s in: the line field with the title, well lit.
             production.keys("Right", "Right", "Right", "Right")
-            printed = production.peek()
-            time.sleep(SETTLE)
-            window = grab_window()
+            for _ in range(self.ATTEMPTS):
+                printed = production.peek()
+                time.sleep(SETTLE)
+                window = grab_window()
+                self.assertEqual(len(window), WIDTH * HEIGHT * 3)
+                tried.append(self.compare(printed, window, folder))
+                if min(tried[-1][1]) <= 1:
+                    break
             production.keys("Escape")
             self.assertEqual(production.wait(), 0)
-        self.assertEqual(len(window), WIDTH * HEIGHT * 3)
-
-        # The time is printed just before the music stops, and the clock may
-        # move on by a sample or two in between; the picture is the one of
-        # the stopped position, a whole sample at or after the printed time.
-        first = round(printed * RATE)
-        differences = []
-        with tempfile.TemporaryDirectory() as folder:
-            for sample in range(first, first + 4):
-                rendered = still(sample / RATE, os.path.join(folder, str(sample)))
-                self.assertEqual(len(rendered), len(window))
-                differences.append(largest_difference(rendered, window))
-                if differences[-1] <= 1:
-                    break
-        self.assertLessEqual(min(differences), 1,
-                             "largest channel difference per sample from %d: %r"
-                             % (first, differences))
-
+        self.assertLessEqual(min(tried[-1][1]), 1,
+                             "largest channel difference per sample from each printed "
+                             "sample: %r" % tried)
 
 if __name__ == "__main__":
     unittest.main()
