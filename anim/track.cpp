@@ -9,7 +9,9 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-double Lerp(double v0, double v1, double f) { return v0 + f * (v1 - v0); }
+double Lerp(double v0, double v1, double f) {
+    return v0 + f * (v1 - v0);
+}
 
 double CosEase(double v0, double v1, double f) {
     return v0 + (1.0 - std::cos(kPi * f)) * 0.5 * (v1 - v0);

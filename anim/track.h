@@ -17,7 +17,7 @@ struct Key {
 };
 
 class Track {
-public:
+  public:
     // Owned keys, ascending in time; equal times keep their order of adding.
     // The program's tracks are globals, so their keys last until exit.
     std::vector<Key*> keys;

@@ -7,14 +7,14 @@
 #include <cstdio>
 
 enum class LaunchMode {
-    Ask,        // no answer given: ask "Fullscreen?" before the window exists
-    Fullscreen, // --fullscreen
-    Windowed,   // --windowed
-    Help,       // --help: usage on stdout, status 0
-    Version,    // --version: version on stdout, status 0
+    Ask,          // no answer given: ask "Fullscreen?" before the window exists
+    Fullscreen,   // --fullscreen
+    Windowed,     // --windowed
+    Help,         // --help: usage on stdout, status 0
+    Version,      // --version: version on stdout, status 0
     ListMonitors, // --list-monitors: the monitors on stdout, status 0
-    Invalid     // an argument we do not know or a malformed value: usage on
-                // stderr, status 2
+    Invalid       // an argument we do not know or a malformed value: usage on
+                  // stderr, status 2
 };
 
 struct CommandLine {
@@ -25,11 +25,11 @@ struct CommandLine {
     // What is wrong with badArgument when mode is Invalid ("unknown argument",
     // or what its value should have been).
     const char* problem = nullptr;
-    int monitor = -1;        // --monitor N: full screen on GLFW's monitor N; -1: the primary
-    int windowWidth = 640;   // --window WxH: the windowed size
+    int monitor = -1;      // --monitor N: full screen on GLFW's monitor N; -1: the primary
+    int windowWidth = 640; // --window WxH: the windowed size
     int windowHeight = 480;
-    double start = 0.0;      // --start T: music time to begin at
-    bool allPasses = false;  // --all-passes: draw also the passes that change no pixel
+    double start = 0.0;     // --start T: music time to begin at
+    bool allPasses = false; // --all-passes: draw also the passes that change no pixel
 };
 
 // Later answers override earlier ones; --help and --version win over answers,

@@ -25,6 +25,5 @@ void StartDecodingMusic() {
 
 bool LoadProduction(Production& production, Music& music, const Viewport& viewport,
                     float displayScale, GLuint windowFramebuffer) {
-    return production.Load(viewport, displayScale, windowFramebuffer) &&
-           music.Load(kMusicFile);
+    return production.Load(viewport, displayScale, windowFramebuffer) && music.Load(kMusicFile);
 }

@@ -90,8 +90,8 @@ bool ListMonitors(std::FILE* stream) {
     for (int i = 0; i < count; ++i) {
         const GLFWvidmode* mode = glfwGetVideoMode(monitors[i]);
         std::fprintf(stream, "%d: %s %dx%d %d Hz%s\n", i, glfwGetMonitorName(monitors[i]),
-                     mode ? mode->width : 0, mode ? mode->height : 0,
-                     mode ? mode->refreshRate : 0, monitors[i] == primary ? " (primary)" : "");
+                     mode ? mode->width : 0, mode ? mode->height : 0, mode ? mode->refreshRate : 0,
+                     monitors[i] == primary ? " (primary)" : "");
     }
     glfwTerminate();
     return true;

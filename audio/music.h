@@ -11,7 +11,7 @@
 #include <cstdint>
 
 class Music {
-public:
+  public:
     uint32_t stream; // the library's stream handle; 0 until Load created it
     double length;   // seconds; the frame loop runs while the position is below it
     // The 128 magnitudes of a 256-sample FFT in elements 0..127, bin 0 lowest;
@@ -25,7 +25,7 @@ public:
     // The text of the library's last error code; empty for 0 and unknown codes.
     static const char* ErrorText();
     double Position();
-    void Play();             // from the current position, never from the start
+    void Play(); // from the current position, never from the start
     void Stop();
     void SeekBy(double offset); // not clamped: the library decides
     // Moves to an exact time (the offline renderer's frame times).

@@ -81,8 +81,7 @@ DWORD BASS_GetVersion();
 BOOL BASS_Init(int device, DWORD freq, DWORD flags, void* win, const void* dsguid);
 BOOL BASS_Start();
 // mem FALSE: file is a NUL-terminated 8-bit path. offset/length 0: the whole file.
-HSTREAM BASS_StreamCreateFile(BOOL mem, const void* file, QWORD offset, QWORD length,
-                              DWORD flags);
+HSTREAM BASS_StreamCreateFile(BOOL mem, const void* file, QWORD offset, QWORD length, DWORD flags);
 QWORD BASS_ChannelGetLength(DWORD handle, DWORD mode);
 double BASS_ChannelBytes2Seconds(DWORD handle, QWORD pos);
 QWORD BASS_ChannelSeconds2Bytes(DWORD handle, double pos);

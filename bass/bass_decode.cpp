@@ -177,9 +177,8 @@ int DecodeOggVorbisSideBySide(const uint8_t* data, size_t size, PcmBuffer& out) 
     const int64_t half = out.frames / 2;
     std::vector<int16_t> secondHalf;
     bool secondOk = false;
-    std::thread second([&] {
-        secondOk = DecodeRange(data, size, half, out.frames, out.channels, secondHalf);
-    });
+    std::thread second(
+        [&] { secondOk = DecodeRange(data, size, half, out.frames, out.channels, secondHalf); });
     out.samples.clear();
     out.samples.reserve(size_t(out.frames) * size_t(out.channels));
     const bool firstOk = DecodeRange(data, size, 0, half, out.channels, out.samples);

@@ -17,7 +17,7 @@ struct Particle {
 static_assert(sizeof(Particle) == 32, "Particle is handed to GL as 8 packed floats");
 
 class ParticleSystem {
-public:
+  public:
     Shader shader;
     Texture texture;
     std::vector<Particle> particles;

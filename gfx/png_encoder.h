@@ -12,7 +12,7 @@
 #include <vector>
 
 class PngEncoder {
-public:
+  public:
     PngEncoder() = default;
     PngEncoder(const PngEncoder&) = delete;
     PngEncoder& operator=(const PngEncoder&) = delete;
@@ -28,7 +28,7 @@ public:
     // Writes the last encoded picture; false (errno set) when it cannot.
     bool WriteFile(const char* path) const;
 
-private:
+  private:
     void FilterRows(const unsigned char* pixels, bool bottomUp);
     void AppendChunk(const char* type, const unsigned char* data, size_t length);
     void AppendUint32(unsigned long value);

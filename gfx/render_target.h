@@ -7,7 +7,7 @@
 #include <GL/glew.h>
 
 class RenderTarget {
-public:
+  public:
     GLuint framebuffer;
     GLuint colorTexture;
     GLuint depthBuffer;

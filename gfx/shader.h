@@ -7,7 +7,7 @@
 #include <string>
 
 class Shader {
-public:
+  public:
     GLuint program;
     GLuint vertexShader;
     GLuint geometryShader;

@@ -7,7 +7,7 @@
 #include <string>
 
 class Texture {
-public:
+  public:
     GLuint id;   // 0 when loading failed or before loading
     GLenum unit; // the unit of the last Bind; Unbind returns to it
 

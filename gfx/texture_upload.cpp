@@ -36,7 +36,9 @@ float SourcePosition(int i, int from, int to) {
 Pixels ScaleTo(const Pixels& in, int width, int height) {
     const int c = in.channels;
     Pixels out{std::vector<unsigned char>(size_t(width) * height * c), width, height, c};
-    auto at = [&](int x, int y, int k) { return float(in.bytes[(size_t(y) * in.width + x) * c + k]); };
+    auto at = [&](int x, int y, int k) {
+        return float(in.bytes[(size_t(y) * in.width + x) * c + k]);
+    };
     for (int y = 0; y < height; ++y) {
         const float sy = SourcePosition(y, in.height, height);
         const int y0 = int(sy);
@@ -51,7 +53,8 @@ Pixels ScaleTo(const Pixels& in, int width, int height) {
                 const float v = at(x0, y0, k) * (1.0f - fx) * (1.0f - fy) +
                                 at(x1, y0, k) * fx * (1.0f - fy) +
                                 at(x0, y1, k) * (1.0f - fx) * fy + at(x1, y1, k) * fx * fy;
-                out.bytes[(size_t(y) * width + x) * c + k] = static_cast<unsigned char>(int(v + 0.5f));
+                out.bytes[(size_t(y) * width + x) * c + k] =
+                    static_cast<unsigned char>(int(v + 0.5f));
             }
         }
     }
@@ -66,7 +69,8 @@ void MultiplyAlpha(Pixels& image) {
     for (size_t p = 0; p < image.bytes.size(); p += c) {
         const unsigned alpha = image.bytes[p + c - 1];
         for (int k = 0; k < c - 1; ++k)
-            image.bytes[p + k] = static_cast<unsigned char>((image.bytes[p + k] * alpha + 128) >> 8);
+            image.bytes[p + k] =
+                static_cast<unsigned char>((image.bytes[p + k] * alpha + 128) >> 8);
     }
 }
 

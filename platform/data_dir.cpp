@@ -31,8 +31,7 @@ std::vector<std::string> DataDirectoryCandidates(const std::string& executablePa
     // UTF-8 both ways, so that a Windows folder name outside the ANSI code
     // page survives.
     const fs::path folder = fs::u8path(executablePath).parent_path();
-    return {(folder / ZENTRAFEL_DATA_FROM_BINDIR).lexically_normal().u8string(),
-            folder.u8string()};
+    return {(folder / ZENTRAFEL_DATA_FROM_BINDIR).lexically_normal().u8string(), folder.u8string()};
 }
 
 bool ChangeToDataDirectory(const std::string& executablePath) {

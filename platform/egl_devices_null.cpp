@@ -2,6 +2,10 @@
 // context is made another way (headless_gl_win32.cpp).
 #include "platform/egl_devices.h"
 
-std::vector<void*> EnumerateEglDevices() { return {}; }
+std::vector<void*> EnumerateEglDevices() {
+    return {};
+}
 
-std::vector<GlDeviceInfo> ListGlDevices() { return {}; }
+std::vector<GlDeviceInfo> ListGlDevices() {
+    return {};
+}

@@ -22,7 +22,7 @@
 #include <string>
 
 class HeadlessGl {
-public:
+  public:
     // Tries the devices `device` allows in the order of GlDeviceCandidates
     // and keeps the first that gives a context. False (with a line on
     // stderr) when none does.
@@ -35,12 +35,13 @@ public:
     // Where the context lives, for benchmark headers:
     // "EGL device 0 (NVIDIA, hardware, /dev/dri/renderD128)".
     const std::string& Device() const { return device; }
-private:
+
+  private:
     bool CreateOn(void* display, int width, int height); // EGL
     bool CreatePbuffer(int width, int height);           // Windows
 
-    void* display = nullptr; // EGLDisplay; Windows: the hidden GLFW window
-    void* surface = nullptr; // the pbuffer
+    void* display = nullptr;   // EGLDisplay; Windows: the hidden GLFW window
+    void* surface = nullptr;   // the pbuffer
     void* surfaceDc = nullptr; // Windows: the pbuffer's device context
     void* context = nullptr;
     int width = 0;

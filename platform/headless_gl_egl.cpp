@@ -2,9 +2,9 @@
 
 #include "platform/report.h"
 
-#include <GL/glew.h>
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
+#include <GL/glew.h>
 
 #include <cstdio>
 
@@ -12,12 +12,23 @@ namespace {
 
 // 8-bit RGBA with 24-bit depth and 8-bit stencil: what a default window gets.
 EGLConfig ChooseConfig(EGLDisplay display) {
-    const EGLint attributes[] = {EGL_SURFACE_TYPE,    EGL_PBUFFER_BIT,  EGL_RENDERABLE_TYPE,
-                                 EGL_OPENGL_BIT,      EGL_RED_SIZE,     8,
-                                 EGL_GREEN_SIZE,      8,                EGL_BLUE_SIZE,
-                                 8,                   EGL_ALPHA_SIZE,   8,
-                                 EGL_DEPTH_SIZE,      24,               EGL_STENCIL_SIZE,
-                                 8,                   EGL_NONE};
+    const EGLint attributes[] = {EGL_SURFACE_TYPE,
+                                 EGL_PBUFFER_BIT,
+                                 EGL_RENDERABLE_TYPE,
+                                 EGL_OPENGL_BIT,
+                                 EGL_RED_SIZE,
+                                 8,
+                                 EGL_GREEN_SIZE,
+                                 8,
+                                 EGL_BLUE_SIZE,
+                                 8,
+                                 EGL_ALPHA_SIZE,
+                                 8,
+                                 EGL_DEPTH_SIZE,
+                                 24,
+                                 EGL_STENCIL_SIZE,
+                                 8,
+                                 EGL_NONE};
     EGLConfig config = nullptr;
     EGLint count = 0;
     if (!eglChooseConfig(display, attributes, &config, 1, &count) || count < 1)

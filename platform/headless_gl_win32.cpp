@@ -12,16 +12,26 @@ namespace {
 // Double-buffered, as a window is: wine's single-buffered pbuffer ends in an X
 // error when its context is released.
 int ChoosePbufferFormat(HDC dc) {
-    const int attributes[] = {WGL_DRAW_TO_PBUFFER_ARB, GL_TRUE,
-                              WGL_SUPPORT_OPENGL_ARB,  GL_TRUE,
-                              WGL_DOUBLE_BUFFER_ARB,   GL_TRUE,
-                              WGL_PIXEL_TYPE_ARB,      WGL_TYPE_RGBA_ARB,
-                              WGL_RED_BITS_ARB,        8,
-                              WGL_GREEN_BITS_ARB,      8,
-                              WGL_BLUE_BITS_ARB,       8,
-                              WGL_ALPHA_BITS_ARB,      8,
-                              WGL_DEPTH_BITS_ARB,      24,
-                              WGL_STENCIL_BITS_ARB,    8,
+    const int attributes[] = {WGL_DRAW_TO_PBUFFER_ARB,
+                              GL_TRUE,
+                              WGL_SUPPORT_OPENGL_ARB,
+                              GL_TRUE,
+                              WGL_DOUBLE_BUFFER_ARB,
+                              GL_TRUE,
+                              WGL_PIXEL_TYPE_ARB,
+                              WGL_TYPE_RGBA_ARB,
+                              WGL_RED_BITS_ARB,
+                              8,
+                              WGL_GREEN_BITS_ARB,
+                              8,
+                              WGL_BLUE_BITS_ARB,
+                              8,
+                              WGL_ALPHA_BITS_ARB,
+                              8,
+                              WGL_DEPTH_BITS_ARB,
+                              24,
+                              WGL_STENCIL_BITS_ARB,
+                              8,
                               0};
     int format = 0;
     UINT count = 0;

@@ -13,7 +13,7 @@
 bool FindOnPath(const char* program);
 
 class PipedProcess {
-public:
+  public:
     PipedProcess() = default;
     PipedProcess(const PipedProcess&) = delete;
     PipedProcess& operator=(const PipedProcess&) = delete;
@@ -29,7 +29,7 @@ public:
     // status 0, else a line on stderr says how it ended.
     bool Finish();
 
-private:
+  private:
     std::string name; // arguments[0], for the messages
     int fd = -1;
 #ifdef _WIN32

@@ -150,4 +150,3 @@ bool WriteRowsReversed(int fd, const unsigned char* bottomUp, size_t rowBytes, i
     }
     return true;
 }
-

@@ -2,4 +2,6 @@
 
 #include <sched.h>
 
-void YieldTimeSlice() { sched_yield(); }
+void YieldTimeSlice() {
+    sched_yield();
+}

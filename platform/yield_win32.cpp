@@ -4,4 +4,6 @@
 #include <windows.h>
 
 // Sleep(0) gives the slice to any ready thread of the same priority.
-void YieldTimeSlice() { Sleep(0); }
+void YieldTimeSlice() {
+    Sleep(0);
+}

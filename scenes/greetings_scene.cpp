@@ -48,8 +48,8 @@ void Glow(Production& p, const SceneFrame& f) {
 void Greeting(Production& p, const SceneFrame& f) {
     const int index = GreetingIndex(p.tracks.greetingIndexTrack.Evaluate(f.t));
     DrawAddedImage(p.greetingTextures[index], 0.375f, 0.09375f,
-                   static_cast<float>(p.tracks.greetingBrightnessTrack.Evaluate(f.t)),
-                   !p.allPasses, AreaFor(p, p.areas.greetings[index]));
+                   static_cast<float>(p.tracks.greetingBrightnessTrack.Evaluate(f.t)), !p.allPasses,
+                   AreaFor(p, p.areas.greetings[index]));
 }
 
 // The fade's identity load also drops the strip's scale.

@@ -6,10 +6,14 @@
 namespace {
 
 // -50 .. 49.95 in steps of 0.05.
-float CloudCoordinate(Rand15& rand15) { return (rand15() % 2000 / 1000.0f - 1.0f) * 50.0f; }
+float CloudCoordinate(Rand15& rand15) {
+    return (rand15() % 2000 / 1000.0f - 1.0f) * 50.0f;
+}
 
 // Whole numbers -500 .. 499.
-float FieldCoordinate(Rand15& rand15) { return static_cast<float>(rand15() % 1000 - 500); }
+float FieldCoordinate(Rand15& rand15) {
+    return static_cast<float>(rand15() % 1000 - 500);
+}
 
 } // namespace
 

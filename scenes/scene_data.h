@@ -21,11 +21,11 @@ static_assert(sizeof(LineSegment) == 40, "LineSegment is ten packed floats");
 // cloud and field, which a platform's rand() does not promise. One sequence
 // feeds both, the cloud first.
 class Rand15 {
-public:
+  public:
     // The next number 0..32767 (state 1 at start, never reseeded).
     int operator()();
 
-private:
+  private:
     uint32_t state = 1;
 };
 

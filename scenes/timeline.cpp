@@ -26,8 +26,7 @@ constexpr TimedValue kGreetingBrightness[] = {
 // The index eases towards the next integer without reaching it, so after
 // truncation it steps exactly at the key times, where the image is dark.
 constexpr TimedValue kGreetingIndex[] = {
-    {0.0, 0.0},  {11.0, 1.0}, {19.0, 2.0}, {27.0, 3.0},
-    {35.0, 4.0}, {43.0, 5.0}, {51.0, 6.0},
+    {0.0, 0.0}, {11.0, 1.0}, {19.0, 2.0}, {27.0, 3.0}, {35.0, 4.0}, {43.0, 5.0}, {51.0, 6.0},
 };
 
 } // namespace

@@ -3,10 +3,10 @@
 // be initialised once per process, and PortAudio finds JACK servers when it
 // starts).
 #include "bass/bass.h"
-#include "tests/support/fresh_process.h"
 #include "tests/bass/jack_listener.h"
-#include "tests/support/ogg_files.h"
+#include "tests/support/fresh_process.h"
 #include "tests/support/jack_dummy.h"
+#include "tests/support/ogg_files.h"
 
 #include <gtest/gtest.h>
 

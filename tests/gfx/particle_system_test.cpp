@@ -72,7 +72,8 @@ TEST_F(ParticleSystemLoad, ReadsThePointSizeRangeAndReturnsTheProgramResult) {
     ParticleSystem system{};
     const std::string missing = ScratchPath("no_sprite.png");
     bool loaded = false;
-    const std::string printed = CapturePrinted([&] { loaded = system.Load(missing, kVertexFile, kPixelFile); });
+    const std::string printed =
+        CapturePrinted([&] { loaded = system.Load(missing, kVertexFile, kPixelFile); });
     EXPECT_TRUE(loaded) << "a missing sprite does not fail the load";
     EXPECT_EQ(system.texture.id, 0u);
     EXPECT_EQ(printed, "Texture::Load " + missing +

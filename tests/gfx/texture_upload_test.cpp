@@ -35,8 +35,10 @@ GLint LevelValue(int level, GLenum name) {
 std::vector<Level> Levels() {
     std::vector<Level> levels;
     for (int i = 0; LevelValue(i, GL_TEXTURE_WIDTH) > 0; ++i) {
-        Level level{LevelValue(i, GL_TEXTURE_WIDTH), LevelValue(i, GL_TEXTURE_HEIGHT),
-                    LevelValue(i, GL_TEXTURE_INTERNAL_FORMAT), {}};
+        Level level{LevelValue(i, GL_TEXTURE_WIDTH),
+                    LevelValue(i, GL_TEXTURE_HEIGHT),
+                    LevelValue(i, GL_TEXTURE_INTERNAL_FORMAT),
+                    {}};
         level.texels.resize(size_t(level.width) * level.height * 4);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glGetTexImage(GL_TEXTURE_2D, i, GL_RGBA, GL_UNSIGNED_BYTE, level.texels.data());
@@ -100,9 +102,9 @@ void ExpectSame(const Uploaded& soil, const Uploaded& own, const std::string& wh
         EXPECT_EQ(b.format, a.format) << "level " << i;
         for (size_t j = 0; j < a.texels.size(); ++j) {
             if (a.texels[j] != b.texels[j]) {
-                ADD_FAILURE() << "level " << i << " (" << a.width << "x" << a.height
-                              << "), texel " << j / 4 << " byte " << j % 4 << ": SOIL "
-                              << int(a.texels[j]) << ", own " << int(b.texels[j]);
+                ADD_FAILURE() << "level " << i << " (" << a.width << "x" << a.height << "), texel "
+                              << j / 4 << " byte " << j % 4 << ": SOIL " << int(a.texels[j])
+                              << ", own " << int(b.texels[j]);
                 break;
             }
         }

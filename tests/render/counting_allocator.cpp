@@ -38,8 +38,8 @@ AddressRange driverCode[kMaxRanges];
 int driverRanges = 0;
 
 bool IsDriverLibrary(const char* path) {
-    static const char* const names[] = {"/dri/", "libLLVM", "libgallium", "libglapi",
-                                        "libGLX_mesa", "libEGL_mesa"};
+    static const char* const names[] = {"/dri/",    "libLLVM",     "libgallium",
+                                        "libglapi", "libGLX_mesa", "libEGL_mesa"};
     for (const char* name : names)
         if (std::strstr(path, name))
             return true;
@@ -107,7 +107,9 @@ AllocationCount StopCountingAllocations() {
     return counts;
 }
 
-bool CountsMalloc() { return !ZF_SANITIZED; }
+bool CountsMalloc() {
+    return !ZF_SANITIZED;
+}
 
 void* operator new(std::size_t size) {
     CountNew(__builtin_return_address(0));
@@ -131,10 +133,18 @@ void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
     return AllocateOrNull(size);
 }
 
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 #if !ZF_SANITIZED
 extern "C" void* malloc(std::size_t size) {

@@ -1,9 +1,9 @@
 // Frames must not allocate: start-up loads everything, and the loop that
 // draws, reads back and encodes frames only reuses it.
+#include "gfx/png_encoder.h"
 #include "tests/render/counting_allocator.h"
 #include "tools/render/exposure.h"
 #include "tools/render/offline_production.h"
-#include "gfx/png_encoder.h"
 #include "tools/render/render_modes.h"
 #include "tools/render/video_capture.h"
 

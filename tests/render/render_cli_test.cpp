@@ -108,7 +108,8 @@ TEST(RenderCli, LeavingOutPassesThatDrawNothingChangesNoPixel) {
     while (start < times.size()) {
         size_t comma = times.find(',', start);
         char name[32];
-        std::snprintf(name, sizeof name, "/%07.3f.png", std::stod(times.substr(start, comma - start)));
+        std::snprintf(name, sizeof name, "/%07.3f.png",
+                      std::stod(times.substr(start, comma - start)));
         const Picture a = LoadPng(saving + name);
         ASSERT_EQ(a.width, 640) << name;
         EXPECT_TRUE(a.rgb == LoadPng(whole + name).rgb) << name << " differs";
@@ -152,8 +153,8 @@ TEST(RenderCli, SequenceFramesAreTheStillsAtTheirTimes) {
 
 TEST(RenderCli, VideoHasTheFramesTheDurationAndTheMusic) {
     std::string video = MakeTempDir() + "/clip.mp4";
-    CommandResult r = Render({"--video", video, "--from", "20", "--to", "20.5", "--fps", "10",
-                              "--size", "128x72"});
+    CommandResult r = Render(
+        {"--video", video, "--from", "20", "--to", "20.5", "--fps", "10", "--size", "128x72"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ProbeNumber(video, "v:0", "nb_read_frames"), 5.0);
     EXPECT_NEAR(ProbeNumber(video, "v:0", "duration"), 0.5, 1e-3);
@@ -206,8 +207,8 @@ TEST(RenderCli, ListsTheSoftwareDeviceWhichDrawsTheDefaultStill) {
 }
 
 TEST(RenderCli, AMissingDeviceIsAStartupFailure) {
-    CommandResult r = Render({"--at", "1", "--size", "32x18", "--device", "99", "--out",
-                              MakeTempDir()});
+    CommandResult r =
+        Render({"--at", "1", "--size", "32x18", "--device", "99", "--out", MakeTempDir()});
     EXPECT_EQ(r.status, 255) << r.err;
     EXPECT_NE(r.err.find("no EGL display"), std::string::npos) << r.err;
 }

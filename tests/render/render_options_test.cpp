@@ -212,8 +212,8 @@ TEST(RenderOptions, ContactSheet) {
     EXPECT_EQ(sheet.options.width, 640) << "frames of 640x360 make cells of 320x180";
     EXPECT_EQ(sheet.options.height, 360);
 
-    Parsed chosen = Parse({"--contact-sheet", "s.png", "--columns", "4", "--count", "12",
-                           "--from", "40", "--to", "90", "--size", "320x180"});
+    Parsed chosen = Parse({"--contact-sheet", "s.png", "--columns", "4", "--count", "12", "--from",
+                           "40", "--to", "90", "--size", "320x180"});
     ASSERT_TRUE(chosen.ok) << chosen.error;
     EXPECT_EQ(chosen.options.sheetColumns, 4);
     EXPECT_EQ(chosen.options.sheetCount, 12);

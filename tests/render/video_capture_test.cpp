@@ -2,8 +2,8 @@
 // buffers and written by the writer thread arrive as the plain read-back
 // gives them, top row first and in order, and a reader that goes away stops
 // the capture instead of hanging it.
-#include "tools/render/frame_capture.h"
 #include "platform/piped_process.h"
+#include "tools/render/frame_capture.h"
 #include "tools/render/frame_writer.h"
 #include "tools/render/offline_production.h"
 #include "tools/render/video_capture.h"

@@ -14,9 +14,9 @@
 
 namespace {
 
-const char* const kImages[] = {"loading",   "zentrafel", "pellumin",   "greetings",
-                               "ambrelune", "corvattis", "duskweld",   "rivenhold",
-                               "sorrelgate", "tamberlyn", "x",         "credits"};
+const char* const kImages[] = {"loading",    "zentrafel", "pellumin", "greetings",
+                               "ambrelune",  "corvattis", "duskweld", "rivenhold",
+                               "sorrelgate", "tamberlyn", "x",        "credits"};
 // Places spread over each file, past the 8-byte signature.
 constexpr int kFlipsPerImage = 9;
 

@@ -3,7 +3,6 @@
 // has the same background, and what differs is the strip.
 #include "production_frames.h"
 
-
 #include <utility>
 
 namespace {

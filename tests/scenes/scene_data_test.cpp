@@ -21,7 +21,7 @@ int ReferenceDraw(long long n) {
 
 // Generated once, in start-up's order, from a fresh sequence.
 class SceneData : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         Rand15 rand15;
         GenerateParticleCloud(rand15, cloud, 0.8f);

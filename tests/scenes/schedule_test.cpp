@@ -97,9 +97,9 @@ TEST_F(Schedule, CaptionLightsUpTwoSecondsIntoTheGrid) {
 
 TEST_F(Schedule, TracksHoldTheir44KeysEasedWithCos) {
     const Tracks& tracks = Scenes().tracks;
-    const Track* all[] = {&tracks.gridFadeTrack,           &tracks.captionTrack,
-                          &tracks.greetingsFadeTrack,      &tracks.greetingBrightnessTrack,
-                          &tracks.greetingIndexTrack,      &tracks.closingFadeTrack,
+    const Track* all[] = {&tracks.gridFadeTrack,      &tracks.captionTrack,
+                          &tracks.greetingsFadeTrack, &tracks.greetingBrightnessTrack,
+                          &tracks.greetingIndexTrack, &tracks.closingFadeTrack,
                           &tracks.creditsFadeTrack};
     size_t total = 0;
     for (const Track* track : all) {

@@ -37,7 +37,7 @@ TEST(Sections, BoundaryBelongsToTheEarlierSection) {
         const char* later;
     };
     const Boundary boundaries[] = {
-        {42.6, "opening", "title"},     {64.6, "title", "wave grid"},
+        {42.6, "opening", "title"},       {64.6, "title", "wave grid"},
         {85.6, "wave grid", "greetings"}, {149.0, "greetings", "closing"},
         {171.0, "closing", "credits"},
     };

@@ -10,7 +10,6 @@
 
 namespace {
 
-
 // One directory per process, removed when the process ends.
 struct ScratchDirectory {
     std::filesystem::path path =
@@ -34,10 +33,10 @@ const std::filesystem::path& Scratch() {
 bool TestGlReady(int width, int height) {
     static HeadlessGl* const context = new HeadlessGl;
     static const bool ready = [&] {
-        // Mesa serves a shader it has compiled before from its disk cache
-        // and then gives no info log: the tests must see every log. (Under
-        // wine the driver reads the Unix environment, which the test preset
-        // sets.)
+    // Mesa serves a shader it has compiled before from its disk cache
+    // and then gives no info log: the tests must see every log. (Under
+    // wine the driver reads the Unix environment, which the test preset
+    // sets.)
 #ifdef _WIN32
         _putenv_s("MESA_SHADER_CACHE_DISABLE", "true");
 #else

@@ -88,8 +88,7 @@ SectionTimes TimeSection(OfflineProduction& production, const Section& section, 
         times.frames.Add(Timed([&] { production.DrawFrameAt(t); }));
         const SceneFrame frame{t - section.origin, production.Sound().spectrum};
         for (size_t s = 0; s < passes.count; ++s)
-            times.steps[s].Add(
-                Timed([&] { passes.passes[s].draw(production.Scenes(), frame); }));
+            times.steps[s].Add(Timed([&] { passes.passes[s].draw(production.Scenes(), frame); }));
     }
     return times;
 }

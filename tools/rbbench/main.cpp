@@ -10,8 +10,8 @@
 #include "gfx/shader.h"
 #include "platform/headless_gl.h"
 #include "scenes/scene_data.h"
-#include "tools/rbbench/frame_png.h"
 #include "scenes/scene_steps.h"
+#include "tools/rbbench/frame_png.h"
 #include "tools/rbbench/test_pictures.h"
 
 #include <GL/glew.h>

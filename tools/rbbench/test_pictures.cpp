@@ -2,7 +2,6 @@
 
 #include "scenes/scene_steps.h"
 
-
 void DrawLineFieldPicture(RenderTarget& target, const std::vector<LineSegment>& field, float angle,
                           float lowLevel) {
     DrawLineField(target, field, angle, lowLevel, 1.0f); // at the window's scale

@@ -33,8 +33,8 @@ bool ApplyPreset(const std::string& value, RenderOptions& options, std::string& 
 bool ApplyMotionBlur(const std::string& value, RenderOptions& options, std::string& error) {
     if (ParseInt(value, 1, kMaxSubframes, options.motionBlur))
         return true;
-    error = "--motion-blur wants a number of subframes from 1 to " +
-            std::to_string(kMaxSubframes) + ": '" + value + "'";
+    error = "--motion-blur wants a number of subframes from 1 to " + std::to_string(kMaxSubframes) +
+            ": '" + value + "'";
     return false;
 }
 
@@ -76,8 +76,8 @@ bool ApplySheetValue(const std::string& name, const std::string& value, RenderOp
     } else {
         if (ParseInt(value, 1, kMaxSheetCount, options.sheetCount))
             return true;
-        error = "--count wants a whole number from 1 to " + std::to_string(kMaxSheetCount) +
-                ": '" + value + "'";
+        error = "--count wants a whole number from 1 to " + std::to_string(kMaxSheetCount) + ": '" +
+                value + "'";
     }
     return false;
 }
@@ -131,9 +131,9 @@ bool CheckVideoSwitches(const std::set<std::string>& seen, const RenderOptions& 
 } // namespace
 
 bool IsCaptureOption(const std::string& name) {
-    static const char* const names[] = {"--codec",   "--crf",     "--preset", "--motion-blur",
-                                        "--shutter", "--columns", "--count",  "--contact-sheet",
-                                        "--supersample"};
+    static const char* const names[] = {"--codec",       "--crf",           "--preset",
+                                        "--motion-blur", "--shutter",       "--columns",
+                                        "--count",       "--contact-sheet", "--supersample"};
     for (const char* n : names)
         if (name == n)
             return true;

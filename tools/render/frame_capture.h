@@ -8,7 +8,7 @@
 #include <vector>
 
 class FrameCapture {
-public:
+  public:
     // `channels`: 3 reads RGB; 4 reads RGBA, the framebuffer's own layout,
     // which GL hands over without converting (ReadBottomUp only).
     void Init(int width, int height, int channels = 3);
@@ -20,7 +20,7 @@ public:
     const unsigned char* ReadBottomUp();
     size_t FrameBytes() const { return topDown.size(); }
 
-private:
+  private:
     int width = 0;
     int height = 0;
     int channels = 3;

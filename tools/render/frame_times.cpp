@@ -25,9 +25,7 @@ int64_t FrameCount(double from, double to, int fps) {
 FrameRange SegmentFrames(int64_t total, int k, int n) {
     // Each boundary is worked out from the total alone, so the end of run k
     // is the beginning of run k + 1 whichever process computes it.
-    auto boundary = [total, n](int i) {
-        return total * i / n;
-    };
+    auto boundary = [total, n](int i) { return total * i / n; };
     return {boundary(k - 1), boundary(k)};
 }
 

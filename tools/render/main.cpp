@@ -101,7 +101,8 @@ int main(int argc, char** argv) {
     }
     if (options.segments > FrameCount(options.from, options.to, options.fps))
         return BadArguments("--segment " + std::to_string(options.segment) + "/" +
-                            std::to_string(options.segments) + ": the stretch has fewer frames "
+                            std::to_string(options.segments) +
+                            ": the stretch has fewer frames "
                             "than segments, so some would be empty");
     production.Scenes().allPasses = options.allPasses;
     return RunMode(options, production, launched);

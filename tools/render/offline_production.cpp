@@ -51,4 +51,6 @@ void OfflineProduction::DrawFrameAt(double t) {
     RenderFrame(*production, FrameInput{t, music.spectrum});
 }
 
-double OfflineProduction::MusicLength() const { return music.length; }
+double OfflineProduction::MusicLength() const {
+    return music.length;
+}

@@ -16,7 +16,7 @@
 #include <string>
 
 class OfflineProduction {
-public:
+  public:
     // Context, loading screen and loading table, as the production's start-up
     // does for a window of width × height. With `supersample` N above 1 the
     // frames are drawn N times larger each way into a framebuffer object of
@@ -44,7 +44,7 @@ public:
     // The EGL device or platform drawn on, for benchmark headers.
     const std::string& Device() const { return gl.Device(); }
 
-private:
+  private:
     HeadlessGl gl;
     SupersampleSurface surface;
     int supersample = 1;

@@ -16,13 +16,12 @@ namespace {
 
 constexpr size_t kMaxPath = 4096;
 
-bool PrepareOutput(const RenderOptions& options, OfflineProduction& production,
-                   Exposure& exposure, PngEncoder& encoder) {
+bool PrepareOutput(const RenderOptions& options, OfflineProduction& production, Exposure& exposure,
+                   PngEncoder& encoder) {
     std::error_code failed;
     std::filesystem::create_directories(options.outDir, failed);
     if (failed) {
-        Report("cannot make %s: %s", options.outDir.c_str(),
-                     failed.message().c_str());
+        Report("cannot make %s: %s", options.outDir.c_str(), failed.message().c_str());
         return false;
     }
     exposure.Init(production.Width(), production.Height(), ExposureOf(options));
@@ -54,8 +53,8 @@ ExposureSettings ExposureOf(const RenderOptions& options) {
     return settings;
 }
 
-bool WriteFramePng(OfflineProduction& production, Exposure& exposure, PngEncoder& encoder,
-                   double t, const char* path) {
+bool WriteFramePng(OfflineProduction& production, Exposure& exposure, PngEncoder& encoder, double t,
+                   const char* path) {
     if (!encoder.Encode(exposure.Take(production, t))) {
         errno = ENOMEM;
         return false;

@@ -6,13 +6,13 @@
 #include <chrono>
 
 class ProgressBar {
-public:
+  public:
     void Start(long totalFrames);
     void Update(long framesDone);
     // Draws the final state and ends the line.
     void Finish(long framesDone);
 
-private:
+  private:
     using Clock = std::chrono::steady_clock;
 
     void Draw(long framesDone, Clock::time_point now);

@@ -3,9 +3,9 @@
 // (0 done, 1 an output could not be written).
 #pragma once
 
+#include "gfx/png_encoder.h"
 #include "tools/render/exposure.h"
 #include "tools/render/offline_production.h"
-#include "gfx/png_encoder.h"
 #include "tools/render/render_options.h"
 
 #include <chrono>
@@ -22,5 +22,5 @@ ExposureSettings ExposureOf(const RenderOptions& options);
 
 // One still: draws music time t, reads it back and writes it as a PNG to
 // `path`. Allocates nothing; false (errno set) when the file cannot be written.
-bool WriteFramePng(OfflineProduction& production, Exposure& exposure, PngEncoder& encoder,
-                   double t, const char* path);
+bool WriteFramePng(OfflineProduction& production, Exposure& exposure, PngEncoder& encoder, double t,
+                   const char* path);

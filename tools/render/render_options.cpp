@@ -79,8 +79,7 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
     else if (name == "--encoder") {
         options.encoder = value;
         ok = value == "libx264" || value == "h264_nvenc";
-    }
-    else if (name == "--segment")
+    } else if (name == "--segment")
         ok = ParseSegment(value, options.segment, options.segments);
     ok = ok && !value.empty();
     if (!ok) {
@@ -96,7 +95,8 @@ bool ApplyValue(const std::string& name, const std::string& value, RenderOptions
                     std::to_string(kMaxSide) + ": '" + value + "'";
         else if (name == "--device")
             error = "--device wants auto, software, surfaceless or a device number from "
-                    "--list-devices: '" + value + "'";
+                    "--list-devices: '" +
+                    value + "'";
         else if (name == "--encoder")
             error = "--encoder wants libx264 or h264_nvenc: '" + value + "'";
         else
@@ -112,7 +112,8 @@ bool StillNamesDistinct(const std::vector<double>& times, std::string& error) {
         char name[64];
         StillName(t, name, sizeof name);
         if (!names.insert(name).second) {
-            error = std::string("--at names ") + name + " twice (times are kept to the millisecond)";
+            error =
+                std::string("--at names ") + name + " twice (times are kept to the millisecond)";
             return false;
         }
     }
@@ -211,7 +212,8 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             error = arg + " given twice";
             return false;
         }
-        if ((arg == "--bench" || arg == "--list-devices" || arg == "--all-passes") && !inlineValue) {
+        if ((arg == "--bench" || arg == "--list-devices" || arg == "--all-passes") &&
+            !inlineValue) {
             options.allPasses = options.allPasses || arg == "--all-passes";
             continue;
         }

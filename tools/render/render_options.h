@@ -2,8 +2,8 @@
 // and where they go. Parsed once at start; nothing here touches GL or files.
 #pragma once
 
-#include "tools/render/video_codec.h"
 #include "platform/egl_devices.h"
+#include "tools/render/video_codec.h"
 
 #include <string>
 #include <vector>
@@ -21,11 +21,11 @@ struct RenderOptions {
     std::string outDir = ".";
     std::string videoPath;
     VideoCodec codec = VideoCodec::H264;
-    int crf = -1;       // negative: the codec's default
-    std::string preset; // empty: the codec's default
-    int motionBlur = 1;   // subframes per frame; 1: none
-    double shutter = 0.5; // the open fraction of the frame interval
-    int supersample = 1; // drawn this many times larger each way, then averaged
+    int crf = -1;          // negative: the codec's default
+    std::string preset;    // empty: the codec's default
+    int motionBlur = 1;    // subframes per frame; 1: none
+    double shutter = 0.5;  // the open fraction of the frame interval
+    int supersample = 1;   // drawn this many times larger each way, then averaged
     std::string sheetPath; // --contact-sheet
     int sheetColumns = 6;
     int sheetCount = 24;

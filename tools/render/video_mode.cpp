@@ -46,7 +46,7 @@ void ReportDone(const RenderOptions& options, long frames, double seconds, const
 
 // The chapters for ffmpeg, in a temporary file that lives as long as this.
 class ChapterFile {
-public:
+  public:
     ChapterFile(const ChapterFile&) = delete;
     ChapterFile& operator=(const ChapterFile&) = delete;
     ChapterFile() = default;
@@ -74,7 +74,7 @@ public:
     }
     const std::string& Path() const { return path; }
 
-private:
+  private:
     std::string path;
 };
 
@@ -133,8 +133,8 @@ VideoSettings Settings(const RenderOptions& options, const OfflineProduction& pr
 
 // False once ffmpeg has stopped taking frames; `done` counts those written,
 // -1 when the read-back could not start (it has said why).
-bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production,
-                     VideoPipe& video, const FrameRange& range, ProgressBar& progress, long& done,
+bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production, VideoPipe& video,
+                     const FrameRange& range, ProgressBar& progress, long& done,
                      CaptureTimes& times) {
     const long frames = range.end - range.begin;
     VideoCapture capture;

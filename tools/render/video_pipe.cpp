@@ -21,10 +21,23 @@ std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
     std::string seconds = Number(s.seconds);
     bool music = !s.musicPath.empty();
     std::vector<std::string> arguments = {
-        "ffmpeg", "-hide_banner", "-loglevel", "error", "-nostats", "-y",
+        "ffmpeg",
+        "-hide_banner",
+        "-loglevel",
+        "error",
+        "-nostats",
+        "-y",
         // The frames, exactly as drawn.
-        "-f", "rawvideo", "-pix_fmt", "rgb24", "-video_size", size,
-        "-framerate", std::to_string(s.fps), "-i", "pipe:0",
+        "-f",
+        "rawvideo",
+        "-pix_fmt",
+        "rgb24",
+        "-video_size",
+        size,
+        "-framerate",
+        std::to_string(s.fps),
+        "-i",
+        "pipe:0",
     };
     if (music)
         // The music of the same stretch. Seeking on the input decodes from
@@ -32,16 +45,16 @@ std::vector<std::string> FfmpegArguments(const VideoSettings& s) {
         // starts with the first frame, not at a page boundary.
         Append(arguments, {"-ss", Number(s.from), "-t", seconds, "-i", s.musicPath});
     if (!s.chaptersPath.empty())
-        Append(arguments, {"-f", "ffmetadata", "-i", s.chaptersPath, "-map_chapters",
-                           music ? "2" : "1"});
+        Append(arguments,
+               {"-f", "ffmetadata", "-i", s.chaptersPath, "-map_chapters", music ? "2" : "1"});
     Append(arguments, {"-map", "0:v:0"});
     if (music)
         Append(arguments, {"-map", "1:a:0"});
     if (s.encoder == "h264_nvenc")
         // The GPU's encoder at constant quality, close to x264's CRF 18.
-        Append(arguments, {"-c:v", "h264_nvenc", "-preset", "p4", "-rc", "vbr", "-cq",
-                           std::to_string(s.crf < 0 ? 18 : s.crf), "-b:v", "0", "-pix_fmt",
-                           "yuv420p"});
+        Append(arguments,
+               {"-c:v", "h264_nvenc", "-preset", "p4", "-rc", "vbr", "-cq",
+                std::to_string(s.crf < 0 ? 18 : s.crf), "-b:v", "0", "-pix_fmt", "yuv420p"});
     else
         Append(arguments, VideoEncoderArguments(s.codec, s.crf, s.preset));
     if (music) {

@@ -23,8 +23,8 @@ struct VideoSettings {
     int width = 0;
     int height = 0;
     int fps = 30;
-    double from = 0.0;    // music time of the first frame
-    double seconds = 0.0; // frames / fps: how much music to mux
+    double from = 0.0;               // music time of the first frame
+    double seconds = 0.0;            // frames / fps: how much music to mux
     std::string encoder = "libx264"; // or "h264_nvenc", an NVIDIA GPU's
 };
 
@@ -32,7 +32,7 @@ struct VideoSettings {
 std::vector<std::string> FfmpegArguments(const VideoSettings& settings);
 
 class VideoPipe {
-public:
+  public:
     // Starts ffmpeg; false (with a message on stderr) when it cannot.
     bool Open(const VideoSettings& settings);
     // False when ffmpeg has stopped reading (it has said why on stderr).
@@ -43,6 +43,6 @@ public:
     // Closes the pipe and waits for ffmpeg; true when it finished cleanly.
     bool Close();
 
-private:
+  private:
     PipedProcess ffmpeg;
 };
