@@ -1,7 +1,8 @@
 """The Windows build, from its unpacked zip, run under wine on the test's
 virtual X server: the question answered in its message box, a short piece
 played to its end, the pause key, a failed start-up, and stills of the
-offline renderer against the Linux build's.
+offline renderer against the Linux build's; and what Explorer shows of the
+executables (their icon and version), read from their resources.
 
 scripts/test-windows runs it after the cross build, with the wine server
 started and WINEPREFIX set; ZENTRAFEL_WINDOWS names the unpacked folder,
@@ -173,6 +174,46 @@ class Stills(unittest.TestCase):
     def test_a_still_larger_than_the_screen_equals_the_linux_builds(self):
         self.assertGreater(1920, SCREEN[0])
         self.assert_stills_equal("96.6", "1920x1080", ["096.600.png"])
+
+
+def version_string(block, key):
+    """A string of a version block (as UTF-16 text): its key, the padding to
+    a 4-byte boundary, then its value."""
+    return re.search(key + r"\x00+([^\x00]+)", block)[1]
+
+
+class Resources(unittest.TestCase):
+    """Both executables carry the desktop icon from 16 to 256 pixels and a
+    version block naming the product and its version; the zip carries the
+    licence, ours and the fonts' of the images' lettering."""
+
+    def test_each_executable_has_the_icon_and_the_version(self):
+        with open("build/windows-release/CMakeCache.txt") as cache:
+            version = re.search(r"^CMAKE_PROJECT_VERSION:STATIC=(.+)$", cache.read(), re.M)[1]
+        for exe in (EXE, RENDER_EXE):
+            with self.subTest(os.path.basename(exe)), \
+                    tempfile.TemporaryDirectory(prefix="zentrafel-icon-") as folder:
+                # Type 14 is the icon group Explorer shows, 16 the version.
+                subprocess.run(["wrestool", "-x", "-t", "14", "-o", folder, exe], check=True)
+                (icon,) = os.listdir(folder)
+                listing = subprocess.run(["icotool", "-l", os.path.join(folder, icon)],
+                                         check=True, capture_output=True, text=True).stdout
+                sides = {int(side) for side in re.findall(r"--width=(\d+)", listing)}
+                self.assertLessEqual({16, 32, 48, 256}, sides)
+                block = subprocess.run(["wrestool", "-x", "--raw", "-t", "16", exe], check=True,
+                                       capture_output=True).stdout.decode("utf-16-le", "replace")
+                self.assertEqual(version_string(block, "ProductName"), "zentrafel")
+                self.assertEqual(version_string(block, "FileVersion"), version)
+                self.assertEqual(version_string(block, "OriginalFilename"),
+                                 os.path.basename(exe))
+                self.assertIn(os.path.basename(exe)[:-4], version_string(block, "FileDescription"))
+
+    def test_the_zip_carries_the_licence(self):
+        with open(os.path.join(FOLDER, "LICENSE.txt")) as licence:
+            text = licence.read()
+        self.assertIn("Copyright (c) 2026 The zentrafel developers", text)
+        self.assertIn("Permission is granted to anyone to use this software", text)
+        self.assertIn("Bitstream Vera", text)
 
 
 if __name__ == "__main__":

@@ -10,11 +10,14 @@ import subprocess
 import sys
 import tempfile
 import unittest
+from xml.etree import ElementTree
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 from production import STARTUP_LINES, Production, quiet_environment  # noqa: E402
 
 BUILD = os.environ.get("ZENTRAFEL_BUILD_DIR", "build/release")
+# The desktop entry and the AppStream metainfo are named by one id.
+APP_ID = "io.github.zentrafel.zentrafel"
 
 
 def install_into_fresh_prefix():
@@ -70,7 +73,7 @@ class Install(unittest.TestCase):
         self.assertEqual(mismatch + errors, [])
 
     def test_the_desktop_entry_is_valid_and_names_what_was_installed(self):
-        path = self.installed("share", "applications", "zentrafel.desktop")
+        path = self.installed("share", "applications", APP_ID + ".desktop")
         check = subprocess.run(["desktop-file-validate", path], capture_output=True, text=True)
         self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
         self.assertEqual(check.stdout, "", "no warnings either")
@@ -85,6 +88,16 @@ class Install(unittest.TestCase):
         width, height, depth, colour = struct.unpack(">IIBB", head[16:26])
         # 8-bit RGBA: the rounded corners are see-through.
         self.assertEqual((width, height, depth, colour), (256, 256, 8, 6))
+
+    def test_the_metainfo_is_valid_and_launches_the_desktop_entry(self):
+        path = self.installed("share", "metainfo", APP_ID + ".metainfo.xml")
+        check = subprocess.run(["appstreamcli", "validate", "--pedantic", "--no-net", path],
+                               capture_output=True, text=True)
+        self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
+        # Pedantic notes and informational hints fail no validation: none at all.
+        self.assertNotRegex(check.stdout, r"(?m)^[EWIP]: ")
+        launchable = ElementTree.parse(path).getroot().find("launchable")
+        self.assertTrue(os.path.isfile(self.installed("share", "applications", launchable.text)))
 
 
 class StartedFromTheMenu(unittest.TestCase):

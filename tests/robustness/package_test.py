@@ -1,7 +1,7 @@
 """The Debian package made by CPack (`cpack -G DEB` in the build folder):
 its name, its dependencies as dpkg-shlibdeps reads them from the two
-programs, and its files, which are exactly those `cmake --install` puts
-under /usr."""
+programs, its files, which are exactly those `cmake --install` puts under
+/usr, and Debian's own checks of it (lintian)."""
 
 import os
 import re
@@ -72,10 +72,20 @@ class DebianPackage(unittest.TestCase):
         finally:
             shutil.rmtree(prefix, ignore_errors=True)
         for path in ("./usr/bin/zentrafel", "./usr/bin/zentrafel-render",
-                     "./usr/share/applications/zentrafel.desktop",
+                     "./usr/share/applications/io.github.zentrafel.zentrafel.desktop",
+                     "./usr/share/man/man6/zentrafel.6.gz",
+                     "./usr/share/man/man1/zentrafel-render.1.gz",
+                     "./usr/share/doc/zentrafel/copyright",
                      "./usr/share/icons/hicolor/256x256/apps/zentrafel.png",
                      "./usr/share/zentrafel/resource/noise.ogg"):
             self.assertIn(path, self.contents)
+
+    def test_lintian_finds_no_error_and_no_warning(self):
+        # Informational tags are left to the reader (--fail-on stops at
+        # warnings); they are printed with the failure all the same.
+        result = subprocess.run(["lintian", "--fail-on", "error,warning", "--tag-display-limit",
+                                 "0", self.deb], capture_output=True, text=True, timeout=600)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
 
 
 if __name__ == "__main__":
