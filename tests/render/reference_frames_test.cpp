@@ -63,9 +63,10 @@ TEST(ReferenceFrames, EverySectionDrawsItsRecordedPicture) {
     const std::string recorded = FirstLine(ReadFile(kReference + "/mesa-version"));
     const std::string installed = InstalledMesa();
     EXPECT_FALSE(recorded.empty()) << kReference << "/mesa-version names no Mesa";
-    const std::string mesa =
-        recorded == installed ? "" : "; recorded with Mesa " + recorded + ", drawn with Mesa " +
-                                         installed + " (scripts/record-reference-frames)";
+    const std::string mesa = recorded == installed
+                                 ? ""
+                                 : "; recorded with Mesa " + recorded + ", drawn with Mesa " +
+                                       installed + " (scripts/record-reference-frames)";
     for (const std::string& name : names) {
         const Picture expected = LoadPng(kReference + "/" + name);
         const Picture drawn = LoadPng(out + "/" + name);
