@@ -1,6 +1,9 @@
 #include "gfx/shader.h"
 
+#include "gfx/source_hash.h"
+
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <vector>
 
@@ -75,11 +78,11 @@ void PrintLinkLog(GLuint program) {
     std::printf("LINK : %s\n", log.data());
 }
 
-bool LoadStage(GLuint program, const std::string& fileName, GLenum stageType,
-               GLuint& shaderObject) {
+bool LoadStage(GLuint program, const std::string& fileName, GLenum stageType, GLuint& shaderObject,
+               std::uint64_t& sourceHash) {
     if (fileName.empty())
         return true;
-    if (!CompileStage(fileName, stageType, shaderObject))
+    if (!CompileStage(fileName, stageType, shaderObject, &sourceHash))
         return false;
     glAttachShader(program, shaderObject);
     return true;
@@ -87,11 +90,14 @@ bool LoadStage(GLuint program, const std::string& fileName, GLenum stageType,
 
 } // namespace
 
-bool CompileStage(const std::string& fileName, GLenum stageType, GLuint& shaderObject) {
+bool CompileStage(const std::string& fileName, GLenum stageType, GLuint& shaderObject,
+                  std::uint64_t* sourceHash) {
     std::printf("Shader::Load %s\n", fileName.c_str());
     const std::vector<char> source = ReadSourceText(fileName);
     if (source.empty())
         return false;
+    if (sourceHash)
+        *sourceHash = SourceHash(*sourceHash, source.data(), std::strlen(source.data()));
 
     shaderObject = glCreateShader(stageType);
     const GLchar* text = source.data();
@@ -111,9 +117,10 @@ bool Shader::Load(std::string vertexFile, std::string geometryFile, std::string 
     program = glCreateProgram();
     if (program == 0)
         return false;
-    if (!LoadStage(program, vertexFile, GL_VERTEX_SHADER, vertexShader) ||
-        !LoadStage(program, geometryFile, GL_GEOMETRY_SHADER, geometryShader) ||
-        !LoadStage(program, fragmentFile, GL_FRAGMENT_SHADER, fragmentShader))
+    sourceHash = kSourceHashStart;
+    if (!LoadStage(program, vertexFile, GL_VERTEX_SHADER, vertexShader, sourceHash) ||
+        !LoadStage(program, geometryFile, GL_GEOMETRY_SHADER, geometryShader, sourceHash) ||
+        !LoadStage(program, fragmentFile, GL_FRAGMENT_SHADER, fragmentShader, sourceHash))
         return false;
 
     glLinkProgram(program);

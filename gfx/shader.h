@@ -4,6 +4,7 @@
 #pragma once
 
 #include <GL/glew.h>
+#include <cstdint>
 #include <string>
 
 class Shader {
@@ -12,6 +13,9 @@ class Shader {
     GLuint vertexShader;
     GLuint geometryShader;
     GLuint fragmentShader;
+    // SourceHash (gfx/source_hash.h) of the stage sources compiled, in stage
+    // order: what a caller tells the shipped sources from others by.
+    std::uint64_t sourceHash;
 
     // An empty name skips that stage. True when the program is ready to use.
     bool Load(std::string vertexFile, std::string geometryFile, std::string fragmentFile);
@@ -26,5 +30,6 @@ class Shader {
 };
 
 // The internal step of Shader::Load: reads, creates and compiles one stage
-// into `shaderObject`.
-bool CompileStage(const std::string& fileName, GLenum stageType, GLuint& shaderObject);
+// into `shaderObject`. A given `sourceHash` is carried on over the text read.
+bool CompileStage(const std::string& fileName, GLenum stageType, GLuint& shaderObject,
+                  std::uint64_t* sourceHash = nullptr);

@@ -1,6 +1,16 @@
 #include "scenes/image_areas.h"
 
+#include "gfx/source_hash.h"
+#include "shipped_ri_sources.h"
+
 namespace {
+
+// The wave and glow below are those of the shipped "ri" sources. Any other
+// files of those names may reach anywhere on the quad, so their title is
+// drawn whole.
+constexpr std::uint64_t kShippedRiHash =
+    SourceHash(SourceHash(kSourceHashStart, kShippedRiVertex, sizeof kShippedRiVertex - 1),
+               kShippedRiPixel, sizeof kShippedRiPixel - 1);
 
 // How far the animated title's wave moves a texel sideways: "a" × 0.012, and
 // the scene keeps "a" at 0.5 or below; rounded up.
@@ -17,8 +27,10 @@ TexBox ContentBox(const Texture& texture, float quadWidth, float quadHeight) {
     return TextureContentBox(texture.id, quadWidth, quadHeight);
 }
 
-TexBox AnimatedTitleBox(const Texture& title, const Viewport& v) {
-    TexBox box = ContentBox(title, v.width / kGlowShrink, v.height / kGlowShrink);
+TexBox AnimatedTitleBox(const Production& p, const Viewport& v) {
+    if (p.riProgram.sourceHash != kShippedRiHash)
+        return {0.0f, 0.0f, 1.0f, 1.0f};
+    TexBox box = ContentBox(p.titleTexture, v.width / kGlowShrink, v.height / kGlowShrink);
     if (!box.Empty()) {
         box.s0 -= kWaveReach;
         box.s1 += kWaveReach;
@@ -39,7 +51,7 @@ ImageAreas FindImageAreas(const Production& p, const Viewport& v) {
     const TexBox title = ContentBox(p.titleTexture, v.width, v.height);
     areas.titleInTarget = QuadScissor(title, 0, 0, v.width, v.height);
     areas.titleOnWindow = QuadScissor(title, v.x, v.y, v.width, v.height);
-    const TexBox animated = AnimatedTitleBox(p.titleTexture, v);
+    const TexBox animated = AnimatedTitleBox(p, v);
     areas.animatedTitleInTarget = QuadScissor(animated, 0, 0, v.width, v.height);
     areas.animatedTitleOnWindow = QuadScissor(animated, v.x, v.y, v.width, v.height);
     areas.caption = Strip(p.captionTexture, v, 0.5f, 0.125f);

@@ -22,7 +22,8 @@ constexpr int kGreetingCount = 7;
 
 // Where each image quad can change a pixel (the scissor it is drawn with):
 // around the texels that are not transparent black, widened by the filter's
-// reach (and for the animated title its wave and glow). In the target's
+// reach (and for the animated title the shipped "ri" program's wave and glow;
+// the whole quad for any other "ri" sources). In the target's
 // pixels for the quads drawn into it, in the window's for the rest.
 struct ImageAreas {
     ScissorRect titleInTarget, titleOnWindow;

@@ -1,8 +1,6 @@
 """The playback keys pressed on the production's window through the X server:
 pause and resume, seeks while paused, keys that must do nothing, quitting."""
 
-import os
-import signal
 import time
 import unittest
 
@@ -79,14 +77,9 @@ class SeeksWhilePaused(unittest.TestCase):
 class EscapeWhileLoading(unittest.TestCase):
     def test_escape_on_the_loading_image_ends_the_run_at_the_first_frame(self):
         with Production() as production:
-            production.wait_for(r"^Texture::Load ./resource/zentrafel.png$")
-            # Held still in the middle of loading, so the press certainly
-            # arrives before the first frame; loading polls no events.
-            os.kill(production.process.pid, signal.SIGSTOP)
-            try:
+            # So the press certainly arrives before the first frame.
+            with production.held_while_loading():
                 production.keys("Escape")
-            finally:
-                os.kill(production.process.pid, signal.SIGCONT)
             self.assertEqual(production.wait(), 0)
             rest = production.rest_of_output()
             self.assertEqual(production.seen, STARTUP_LINES[:len(production.seen)])

@@ -4,25 +4,18 @@ server: the window's size, the time to begin at, the monitors."""
 import subprocess
 import unittest
 
-from production import BINARY, Production, quiet_environment
-from startup_test import brightest, screen_rows
+from production import (BINARY, Production, assert_lit_and_dark, paused_screen,
+                        quiet_environment)
 
 
 class WindowSize(unittest.TestCase):
     def test_a_1280_by_720_window_draws_the_whole_16_by_9_picture(self):
         # 20 s into the music the line field fills the picture to its edges.
-        with Production(args=("--windowed", "--window", "1280x720", "--start", "20")) as p:
-            p.read_startup()
-            self.assertEqual(p.window_size(), (1280, 720))
-            p.pause()
-            rows = screen_rows(1280, 720)
-            p.keys("Escape")
-            self.assertEqual(p.wait(), 0)
+        rows = paused_screen(self, ("--windowed", "--window", "1280x720", "--start", "20"),
+                             (1280, 720))
         # No letterbox: the picture reaches every edge of the window.
-        self.assertGreater(brightest(rows, 0, 20, 0, 1280), 0)
-        self.assertGreater(brightest(rows, 700, 720, 0, 1280), 0)
-        self.assertGreater(brightest(rows, 0, 720, 0, 20), 0)
-        self.assertGreater(brightest(rows, 0, 720, 1260, 1280), 0)
+        assert_lit_and_dark(self, rows, lit=[(0, 20, 0, 1280), (700, 720, 0, 1280),
+                                             (0, 720, 0, 20), (0, 720, 1260, 1280)])
 
 
 class StartTime(unittest.TestCase):

@@ -5,6 +5,7 @@ keys pressed through the X server with xdotool.
 Every wait here ends as soon as the awaited line or window shows up; the
 timeouts only bound how long a broken build can hang a test."""
 
+import contextlib
 import os
 import queue
 import re
@@ -160,6 +161,18 @@ class Production:
         self.keys("space", "space")
         return float(self.wait_for(TIME_LINE.pattern).group(1))
 
+    @contextlib.contextmanager
+    def held_while_loading(self):
+        """Holds the process still in the middle of loading, once the
+        loading image is on screen; loading polls no events, so keys pressed
+        meanwhile wait for the first frame."""
+        self.wait_for(r"^Texture::Load ./resource/zentrafel.png$")
+        os.kill(self.process.pid, signal.SIGSTOP)
+        try:
+            yield
+        finally:
+            os.kill(self.process.pid, signal.SIGCONT)
+
     def stop(self):
         if self.running():
             self.process.kill()
@@ -174,6 +187,45 @@ class Production:
 
     def __exit__(self, *error):
         self.stop()
+
+
+def paused_screen(test, args, size):
+    """The top left `size` pixels of the screen while a run with `args`, its
+    window of that size, is paused after start-up; the run is then ended
+    with Escape, which must give status 0."""
+    with Production(args=args) as production:
+        production.read_startup()
+        test.assertEqual(production.window_size(), size)
+        production.pause()
+        rows = screen_rows(*size)
+        production.keys("Escape")
+        test.assertEqual(production.wait(), 0)
+    return rows
+
+
+def screen_rows(width, height):
+    """The top left width x height pixels of the X screen, as a list of rows
+    of (r, g, b) bytes."""
+    raw = subprocess.run(
+        ["ffmpeg", "-loglevel", "error", "-f", "x11grab", "-video_size",
+         "%dx%d" % (width, height), "-i", os.environ["DISPLAY"], "-frames:v", "1",
+         "-f", "rawvideo", "-pix_fmt", "rgb24", "-"],
+        check=True, capture_output=True, timeout=30).stdout
+    stride = width * 3
+    return [raw[y * stride:(y + 1) * stride] for y in range(height)]
+
+
+def brightest(rows, top, bottom, left, right):
+    return max(max(row[left * 3:right * 3]) for row in rows[top:bottom])
+
+
+def assert_lit_and_dark(test, rows, lit=(), dark=()):
+    """Each (top, bottom, left, right) box of `lit` holds a pixel that is not
+    black; every pixel of each box of `dark` is black."""
+    for box in lit:
+        test.assertGreater(brightest(rows, *box), 0, "all black: %r" % (box,))
+    for box in dark:
+        test.assertEqual(brightest(rows, *box), 0, "not all black: %r" % (box,))
 
 
 def xdotool(*args):

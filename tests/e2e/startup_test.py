@@ -4,13 +4,13 @@ and its command line."""
 
 import os
 import re
-import signal
 import subprocess
 import time
 import unittest
 
 from production import (BINARY, STARTUP_LINES, Production, ResourceCopy,
-                        music_length, quiet_environment)
+                        assert_lit_and_dark, music_length, paused_screen, quiet_environment,
+                        screen_rows)
 
 FAILED = 255  # the -1 of a failed start-up, as the shell sees it
 
@@ -156,61 +156,31 @@ def wait_for_dialog(timeout=30.0):
     raise TimeoutError("no dialog appeared")
 
 
-def screen_rows(width, height):
-    """The top left width x height pixels of the X screen, as a list of rows
-    of (r, g, b) bytes."""
-    raw = subprocess.run(
-        ["ffmpeg", "-loglevel", "error", "-f", "x11grab", "-video_size",
-         "%dx%d" % (width, height), "-i", os.environ["DISPLAY"], "-frames:v", "1",
-         "-f", "rawvideo", "-pix_fmt", "rgb24", "-"],
-        check=True, capture_output=True, timeout=30).stdout
-    stride = width * 3
-    return [raw[y * stride:(y + 1) * stride] for y in range(height)]
-
-
-def brightest(rows, top, bottom, left, right):
-    return max(max(row[left * 3:right * 3]) for row in rows[top:bottom])
-
-
 class LoadingImage(unittest.TestCase):
     def test_the_loading_image_alone_is_on_screen_while_loading(self):
         with Production() as production:
-            production.wait_for(r"^Texture::Load ./resource/zentrafel.png$")
-            # Held still in the middle of loading, after the loading swap.
-            os.kill(production.process.pid, signal.SIGSTOP)
-            try:
+            with production.held_while_loading():
                 self.assertEqual(production.window_size(), (640, 480))
                 rows = screen_rows(640, 480)
-            finally:
-                os.kill(production.process.pid, signal.SIGCONT)
             production.wait_for(r"^Shader::Load ./resource/ri.pis$")
             production.keys("Escape")
             self.assertEqual(production.wait(), 0)
         # In the 640 x 480 window the image covers x 240..399, y 180..299:
         # a quarter of the viewport's width, centred.
-        self.assertGreater(brightest(rows, 180, 300, 240, 400), 0)
-        self.assertEqual(brightest(rows, 0, 178, 0, 640), 0)
-        self.assertEqual(brightest(rows, 302, 480, 0, 640), 0)
-        self.assertEqual(brightest(rows, 0, 480, 0, 238), 0)
-        self.assertEqual(brightest(rows, 0, 480, 402, 640), 0)
+        assert_lit_and_dark(self, rows, lit=[(180, 300, 240, 400)],
+                            dark=[(0, 178, 0, 640), (302, 480, 0, 640), (0, 480, 0, 238),
+                                  (0, 480, 402, 640)])
 
 
 class Letterbox(unittest.TestCase):
     """Runs on a 1280 x 1024 screen (see CMakeLists.txt)."""
 
     def test_full_screen_on_a_5_by_4_screen_draws_in_the_centred_16_by_9_band(self):
-        with Production(args=("--fullscreen",)) as production:
-            production.read_startup()
-            self.assertEqual(production.window_size(), (1280, 1024))
-            production.pause()
-            rows = screen_rows(1280, 1024)
-            production.keys("Escape")
-            self.assertEqual(production.wait(), 0)
+        rows = paused_screen(self, ("--fullscreen",), (1280, 1024))
         # The viewport is (0, 152, 1280, 720): black bands of 152 rows above
         # and below, and the picture between them.
-        self.assertEqual(brightest(rows, 0, 152, 0, 1280), 0)
-        self.assertEqual(brightest(rows, 872, 1024, 0, 1280), 0)
-        self.assertGreater(brightest(rows, 152, 872, 0, 1280), 0)
+        assert_lit_and_dark(self, rows, lit=[(152, 872, 0, 1280)],
+                            dark=[(0, 152, 0, 1280), (872, 1024, 0, 1280)])
 
 
 class Question(unittest.TestCase):

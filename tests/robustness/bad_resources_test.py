@@ -14,7 +14,7 @@ from production import (STARTUP_LINES, ResourceCopy, music_length,  # noqa: E402
                         quiet_environment)
 
 import damage  # noqa: E402
-from offline import FAILED, frames_until_the_end, still  # noqa: E402
+from offline import FAILED, frames_until_the_end, render, still  # noqa: E402
 
 IMAGES = ["loading", "zentrafel", "pellumin", "greetings", "ambrelune", "corvattis",
           "duskweld", "rivenhold", "sorrelgate", "tamberlyn", "x", "credits"]
@@ -125,6 +125,27 @@ class DamagedShaders(unittest.TestCase):
             self.assertEqual(run.lines, STARTUP_LINES, run.describe())
             self.assertIsNotNone(expected.picture)
             self.assertEqual(run.picture, expected.picture)
+
+
+class ReplacedShaders(unittest.TestCase):
+    def test_a_title_wave_reaching_further_than_the_shipped_one_is_drawn_whole(self):
+        # The title's area is narrowed to the shipped ri.pis's wave; one 50
+        # times wider must not be cut off where the area ends.
+        source = original("ri.pis")
+        wider = source.replace(b"a * 0.012 * sin", b"a * 0.6 * sin")
+        self.assertNotEqual(wider, source)
+        with ResourceCopy() as copy:
+            copy.write("ri.pis", wider)
+            runs = [render(copy.folder, "--at", "50,58,63", "--size", "640x360", *switches)
+                    for switches in ([], ["--all-passes"])]
+            for run in runs:
+                self.assertEqual(run.status, 0, run.describe())
+                self.assertEqual(len(run.files()), 3, run.describe())
+            for name in runs[0].files():
+                with open(os.path.join(runs[0].out, name), "rb") as narrowed, \
+                        open(os.path.join(runs[1].out, name), "rb") as whole:
+                    self.assertTrue(narrowed.read() == whole.read(),
+                                    name + " differs from --all-passes")
 
 
 class DamagedMusic(unittest.TestCase):
