@@ -8,11 +8,6 @@
 
 namespace {
 
-// The largest side the pbuffer and the render target are asked for; Mesa's
-// software rasteriser tops out at 16384 and memory long before that.
-constexpr int kMaxSide = 8192;
-// Below this the 16:9 letterbox of ComputeViewport collapses to nothing.
-constexpr int kMinSide = 16;
 constexpr int kMaxFps = 240;
 // Far more than any farm has machines; keeps K/N within an int.
 constexpr int kMaxSegments = 100000;
@@ -29,12 +24,6 @@ bool ParseTimeList(const std::string& text, std::vector<double>& times) {
             return true;
         start = comma + 1;
     }
-}
-
-bool ParseSize(const std::string& text, int& width, int& height) {
-    size_t x = text.find('x');
-    return x != std::string::npos && ParseInt(text.substr(0, x), kMinSide, kMaxSide, width) &&
-           ParseInt(text.substr(x + 1), kMinSide, kMaxSide, height);
 }
 
 // "K/N" with 1 <= K <= N.
