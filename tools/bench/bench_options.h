@@ -13,12 +13,12 @@ struct BenchOptions {
     int width = 640; // capture: 1280 x 720
     int height = 360;
     GlDeviceChoice device;
-    std::string picturesDir; // post: where its PNG files go; empty for none
-    int supersample = 1;     // capture
-    int motionBlur = 1;      // capture: subframes per blurred frame
-    int frames = 24;         // capture: frames timed; soak: frames drawn (20000)
-    int seed = 1;            // soak
-    double seconds = 10.0;   // clock: polling time per device
+    std::string picturesDir;    // post: where its PNG files go; empty for none
+    int supersample = 1;        // capture
+    int motionBlur = 1;         // capture: subframes per blurred frame
+    int frames = 24;            // capture: frames timed; soak: frames drawn (20000)
+    int seed = 1;               // soak
+    double seconds = 10.0;      // clock: polling time per device
     double decodeMinutes = 0.0; // clock: length of the file timed decoding; 0 for none
 };
 
