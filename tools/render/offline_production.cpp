@@ -18,7 +18,6 @@ Viewport Scaled(const Viewport& v, int n) {
 } // namespace
 
 bool OfflineProduction::Start(int width, int height, const GlDeviceChoice& device, int n) {
-    supersample = n;
     StartDecodingMusic();
     if (!gl.Create(width, height, device) || !HasGlRequirements())
         return false;

@@ -31,13 +31,9 @@ class OfflineProduction {
     double MusicLength() const;
     const std::string& SizeRefusal() const { return sizeRefusal; }
 
-    // The output size, and the size the frames are drawn at: N times larger
-    // when supersampling.
+    // The output size (the frames are drawn N times larger when supersampling).
     int Width() const { return gl.Width(); }
     int Height() const { return gl.Height(); }
-    int Supersample() const { return supersample; }
-    int DrawWidth() const { return gl.Width() * supersample; }
-    int DrawHeight() const { return gl.Height() * supersample; }
     const Viewport& View() const { return viewport; }
     Production& Scenes() { return *production; }
     Music& Sound() { return music; }
@@ -47,7 +43,6 @@ class OfflineProduction {
   private:
     HeadlessGl gl;
     SupersampleSurface surface;
-    int supersample = 1;
     std::string sizeRefusal;
     Music music{};
     std::unique_ptr<Production> production;

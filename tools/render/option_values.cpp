@@ -32,3 +32,9 @@ bool ParseFraction(const std::string& text, double low, double high, double& val
     value = parsed;
     return true;
 }
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    size_t x = text.find('x');
+    return x != std::string::npos && ParseInt(text.substr(0, x), kMinSide, kMaxSide, width) &&
+           ParseInt(text.substr(x + 1), kMinSide, kMaxSide, height);
+}

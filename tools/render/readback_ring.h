@@ -34,7 +34,6 @@ class ReadbackRing {
     // first, rows packed. Null when the driver cannot map it.
     const unsigned char* Map(int slot);
     void Unmap(int slot);
-    bool Mapped(int slot) const { return mapped[slot]; }
 
     size_t FrameBytes() const { return frameBytes; }
     size_t RowBytes() const { return static_cast<size_t>(width) * 3; }

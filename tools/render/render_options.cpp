@@ -8,11 +8,6 @@
 
 namespace {
 
-// The largest side the pbuffer and the render target are asked for; Mesa's
-// software rasteriser tops out at 16384 and memory long before that.
-constexpr int kMaxSide = 8192;
-// Below this the 16:9 letterbox of ComputeViewport collapses to nothing.
-constexpr int kMinSide = 16;
 constexpr int kMaxFps = 240;
 // Far more than any farm has machines; keeps K/N within an int.
 constexpr int kMaxSegments = 100000;
@@ -31,12 +26,6 @@ bool ParseTimeList(const std::string& text, std::vector<double>& times) {
     }
 }
 
-bool ParseSize(const std::string& text, int& width, int& height) {
-    size_t x = text.find('x');
-    return x != std::string::npos && ParseInt(text.substr(0, x), kMinSide, kMaxSide, width) &&
-           ParseInt(text.substr(x + 1), kMinSide, kMaxSide, height);
-}
-
 // "K/N" with 1 <= K <= N.
 bool ParseSegment(const std::string& text, int& segment, int& segments) {
     size_t slash = text.find('/');
@@ -45,64 +34,81 @@ bool ParseSegment(const std::string& text, int& segment, int& segments) {
            ParseInt(text.substr(slash + 1), 1, kMaxSegments, segments) && segment <= segments;
 }
 
-// Options that take a value; everything else is a flag or unknown.
-bool TakesValue(const std::string& name) {
-    static const char* const names[] = {"--at",    "--from", "--to",     "--fps",     "--out",
-                                        "--video", "--size", "--device", "--encoder", "--segment"};
-    for (const char* n : names)
-        if (name == n)
-            return true;
-    return IsCaptureOption(name);
+std::string Range(const char* what, int low, int high) {
+    return std::string(what) + " from " + std::to_string(low) + " to " + std::to_string(high);
 }
 
-bool ApplyValue(const std::string& name, const std::string& value, RenderOptions& options,
-                std::string& error) {
-    if (IsCaptureOption(name))
-        return ApplyCaptureValue(name, value, options, error);
-    bool ok = true;
-    if (name == "--at")
-        ok = ParseTimeList(value, options.stillTimes);
-    else if (name == "--from")
-        ok = ParseTime(value, options.from);
-    else if (name == "--to")
-        ok = ParseTime(value, options.to);
-    else if (name == "--fps")
-        ok = ParseInt(value, 1, kMaxFps, options.fps);
-    else if (name == "--size")
-        ok = ParseSize(value, options.width, options.height);
-    else if (name == "--out")
-        options.outDir = value;
-    else if (name == "--video")
-        options.videoPath = value;
-    else if (name == "--device")
-        ok = ParseGlDeviceChoice(value, options.device);
-    else if (name == "--encoder") {
-        options.encoder = value;
-        ok = value == "libx264" || value == "h264_nvenc";
-    } else if (name == "--segment")
-        ok = ParseSegment(value, options.segment, options.segments);
-    ok = ok && !value.empty();
-    if (!ok) {
-        if (name == "--at" || name == "--from" || name == "--to")
-            error = name + " wants times in seconds, not negative: '" + value + "'";
-        else if (name == "--fps")
-            error = "--fps wants a whole number from 1 to " + std::to_string(kMaxFps) + ": '" +
-                    value + "'";
-        else if (name == "--segment")
-            error = "--segment wants K/N, whole numbers with 1 <= K <= N: '" + value + "'";
-        else if (name == "--size")
-            error = "--size wants WIDTHxHEIGHT, each " + std::to_string(kMinSide) + " to " +
-                    std::to_string(kMaxSide) + ": '" + value + "'";
-        else if (name == "--device")
-            error = "--device wants auto, software, surfaceless or a device number from "
-                    "--list-devices: '" +
-                    value + "'";
-        else if (name == "--encoder")
-            error = "--encoder wants libx264 or h264_nvenc: '" + value + "'";
-        else
-            error = name + " wants a non-empty path";
-    }
-    return ok;
+bool Path(const std::string& value, std::string& path) {
+    path = value;
+    return !value.empty();
+}
+
+// A switch that takes a value: how the value is stored, and what the switch
+// wants when the value does not fit (the error names the switch, that and
+// the value).
+struct ValueSwitch {
+    const char* name;
+    bool (*apply)(const std::string& value, RenderOptions& options);
+    std::string wants;
+};
+
+using O = RenderOptions;
+using V = const std::string&;
+
+const ValueSwitch* FindValueSwitch(const std::string& name) {
+    static const std::string kTimes = "times in seconds, not negative";
+    static const ValueSwitch kSwitches[] = {
+        {"--at", [](V v, O& o) { return ParseTimeList(v, o.stillTimes); }, kTimes},
+        {"--from", [](V v, O& o) { return ParseTime(v, o.from); }, kTimes},
+        {"--to", [](V v, O& o) { return ParseTime(v, o.to); }, kTimes},
+        {"--fps", [](V v, O& o) { return ParseInt(v, 1, kMaxFps, o.fps); },
+         Range("a whole number", 1, kMaxFps)},
+        {"--size", [](V v, O& o) { return ParseSize(v, o.width, o.height); },
+         "WIDTHxHEIGHT, each " + std::to_string(kMinSide) + " to " + std::to_string(kMaxSide)},
+        {"--out", [](V v, O& o) { return Path(v, o.outDir); }, "a non-empty path"},
+        {"--video", [](V v, O& o) { return Path(v, o.videoPath); }, "a non-empty path"},
+        {"--device", [](V v, O& o) { return ParseGlDeviceChoice(v, o.device); },
+         "auto, software, surfaceless or a device number from --list-devices"},
+        {"--encoder",
+         [](V v, O& o) {
+             o.encoder = v;
+             return v == "libx264" || v == "h264_nvenc";
+         },
+         "libx264 or h264_nvenc"},
+        {"--segment", [](V v, O& o) { return ParseSegment(v, o.segment, o.segments); },
+         "K/N, whole numbers with 1 <= K <= N"},
+        {"--codec", [](V v, O& o) { return ParseVideoCodec(v, o.codec); }, "h264, hevc or ffv1"},
+        {"--crf", [](V v, O& o) { return ParseInt(v, 0, kMaxCrf, o.crf); },
+         "a whole number from 0 (best) to " + std::to_string(kMaxCrf)},
+        {"--preset",
+         [](V v, O& o) {
+             o.preset = v;
+             return IsEncoderPreset(v);
+         },
+         "one of ultrafast, superfast, veryfast, faster, fast, medium, slow, slower, veryslow, "
+         "placebo"},
+        {"--motion-blur", [](V v, O& o) { return ParseInt(v, 1, kMaxSubframes, o.motionBlur); },
+         Range("a number of subframes", 1, kMaxSubframes)},
+        {"--shutter",
+         [](V v, O& o) { return ParseFraction(v, 0.0, 1.0, o.shutter) && o.shutter > 0.0; },
+         "the open part of the frame interval, more than 0 and at most 1"},
+        {"--supersample", [](V v, O& o) { return ParseInt(v, 1, kMaxSupersample, o.supersample); },
+         Range("a factor", 1, kMaxSupersample)},
+        {"--contact-sheet",
+         [](V v, O& o) {
+             o.sheetPath = v;
+             return v.size() > 4 && v.compare(v.size() - 4, 4, ".png") == 0;
+         },
+         "a PNG file to write, ending in .png"},
+        {"--columns", [](V v, O& o) { return ParseInt(v, 1, kMaxSheetColumns, o.sheetColumns); },
+         Range("a whole number", 1, kMaxSheetColumns)},
+        {"--count", [](V v, O& o) { return ParseInt(v, 1, kMaxSheetCount, o.sheetCount); },
+         Range("a whole number", 1, kMaxSheetCount)},
+    };
+    for (const ValueSwitch& s : kSwitches)
+        if (name == s.name)
+            return &s;
+    return nullptr;
 }
 
 // Two times that round to the same file name would overwrite each other.
@@ -217,7 +223,8 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             options.allPasses = options.allPasses || arg == "--all-passes";
             continue;
         }
-        if (!TakesValue(arg)) {
+        const ValueSwitch* valueSwitch = FindValueSwitch(arg);
+        if (!valueSwitch) {
             error = "unknown argument '" + std::string(argv[i]) + "'";
             return false;
         }
@@ -228,8 +235,10 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             }
             value = argv[++i];
         }
-        if (!ApplyValue(arg, value, options, error))
+        if (!valueSwitch->apply(value, options)) {
+            error = arg + " wants " + valueSwitch->wants + ": '" + value + "'";
             return false;
+        }
     }
     if (!ChooseMode(seen, options, error) || !FinishCaptureOptions(seen, options, error))
         return false;

@@ -14,7 +14,7 @@
 #include "ogg_reader.h"
 #include "piece.h"
 #include "timeline.h"
-#include "vorbis_writer.h"
+#include "tools/signal/ogg_writer.h"
 
 namespace {
 
@@ -24,7 +24,11 @@ int Render(const std::string& path) {
     auto begin = std::chrono::steady_clock::now();
     StereoBuffer mix = RenderPiece();
     auto rendered = std::chrono::steady_clock::now();
-    if (!WriteOggVorbis(path, mix, kSampleRate, kVorbisQuality)) {
+    OggShape shape{kSampleRate, 2, int64_t(mix.Frames()), kVorbisQuality};
+    const SampleFunction sample = [&mix](int64_t frame, int channel) {
+        return (channel == 0 ? mix.left : mix.right)[size_t(frame)];
+    };
+    if (!WriteOgg(path, shape, sample, "zentrafel")) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         return 1;
     }

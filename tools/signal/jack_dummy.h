@@ -17,8 +17,6 @@ class JackDummyServer {
     void Stop();
     ~JackDummyServer() { Stop(); }
 
-    const std::string& Name() const { return name; }
-
   private:
     bool Spawn(long rate);
     bool WaitUntilReady(double timeoutSeconds);

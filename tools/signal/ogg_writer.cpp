@@ -1,4 +1,4 @@
-#include "tests/support/sine_ogg.h"
+#include "tools/signal/ogg_writer.h"
 
 #include <vorbis/vorbisenc.h>
 
@@ -7,6 +7,9 @@
 #include <cstdio>
 
 namespace {
+
+// Fixed, so that the same samples give the same file.
+constexpr int kSerial = 0x7a656e74;
 
 struct Encoder {
     vorbis_info info;
@@ -73,7 +76,8 @@ void EncodeFrames(Encoder& e, const OggShape& shape, const SampleFunction& sampl
 
 } // namespace
 
-size_t WriteOgg(const std::string& path, const OggShape& shape, const SampleFunction& sample) {
+size_t WriteOgg(const std::string& path, const OggShape& shape, const SampleFunction& sample,
+                const char* title) {
     Encoder e;
     vorbis_info_init(&e.info);
     if (vorbis_encode_init_vbr(&e.info, shape.channels, shape.rate, shape.quality) != 0) {
@@ -82,9 +86,11 @@ size_t WriteOgg(const std::string& path, const OggShape& shape, const SampleFunc
     }
     e.file = std::fopen(path.c_str(), "wb");
     vorbis_comment_init(&e.comment);
+    if (title)
+        vorbis_comment_add_tag(&e.comment, "TITLE", title);
     vorbis_analysis_init(&e.dsp, &e.info);
     vorbis_block_init(&e.dsp, &e.block);
-    ogg_stream_init(&e.ogg, 1);
+    ogg_stream_init(&e.ogg, kSerial);
     size_t headerBytes = 0;
     if (e.file) {
         WriteHeaders(e);

@@ -1,24 +1,22 @@
-// clockbench: how smoothly the music clock runs. Plays a generated stream for
-// a while on the "no sound" device 0 and then on device -1 against a paced
-// JACK dummy server, polls the position about every millisecond, and reports
-// per poll the difference between the position's step and the steady clock's
-// step (median, 99th percentile, maximum) and the number of backward steps.
-// Goals: median under 0.2 ms, maximum under 1 ms, never a backward step.
-//
-//   clockbench [--seconds N] [--decode-minutes M]
-//
-// --decode-minutes also times the decoding of an M-minute stereo file at
-// stream creation. Exit status 1 when a goal is missed, 2 on a setup failure.
+// zentrafel-bench clock: how smoothly the music clock runs. Plays a
+// generated stream for a while on the "no sound" device 0 and then on device
+// -1 against a paced JACK dummy server, polls the position about every
+// millisecond, and reports per poll the difference between the position's
+// step and the steady clock's step (median, 99th percentile, maximum) and
+// the number of backward steps. Goals: median under 0.2 ms, maximum under
+// 1 ms, never a backward step. --decode-minutes also times the decoding of
+// an M-minute stereo file at stream creation. Exit status 1 when a goal is
+// missed, 2 on a setup failure.
 #include "bass/bass.h"
-#include "tests/support/jack_dummy.h"
-#include "tests/support/sine_ogg.h"
+#include "tools/bench/bench_modes.h"
+#include "tools/render/bench_stats.h"
+#include "tools/signal/jack_dummy.h"
+#include "tools/signal/ogg_writer.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <string>
 #include <thread>
@@ -26,11 +24,6 @@
 #include <vector>
 
 namespace {
-
-struct Options {
-    double seconds = 10.0;
-    double decodeMinutes = 0.0;
-};
 
 struct Figures {
     size_t polls = 0;
@@ -86,10 +79,9 @@ Figures Measure(HSTREAM stream, double seconds) {
     }
     BASS_ChannelStop(stream);
     f.polls = errors.size();
-    std::sort(errors.begin(), errors.end());
-    f.medianError = errors[errors.size() / 2];
-    f.p99Error = errors[errors.size() * 99 / 100];
-    f.maxError = errors.back();
+    f.medianError = Median(errors.data(), errors.size());
+    f.p99Error = Percentile(errors.data(), errors.size(), 99.0);
+    f.maxError = errors.back(); // sorted by the two above
     return f;
 }
 
@@ -104,7 +96,8 @@ bool Report(const char* device, const Figures& f) {
 HSTREAM CreateStream(const std::string& path) {
     HSTREAM stream = BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0);
     if (!stream)
-        std::fprintf(stderr, "clockbench: stream creation failed, code %d\n", BASS_ErrorGetCode());
+        std::fprintf(stderr, "zentrafel-bench: stream creation failed, code %d\n",
+                     BASS_ErrorGetCode());
     return stream;
 }
 
@@ -135,7 +128,7 @@ int RunClocks(const std::string& path, double seconds) {
     bool ok = Report("device 0", Measure(silent, seconds));
     JackDummyServer server;
     if (!server.Start() || !BASS_Init(-1, 44100, 0, nullptr, nullptr)) {
-        std::fprintf(stderr, "clockbench: no output through the JACK dummy (code %d)\n",
+        std::fprintf(stderr, "zentrafel-bench: no output through the JACK dummy (code %d)\n",
                      BASS_ErrorGetCode());
         return 2;
     }
@@ -146,28 +139,10 @@ int RunClocks(const std::string& path, double seconds) {
     return ok ? 0 : 1;
 }
 
-bool ParseOptions(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
-        bool hasValue = i + 1 < argc;
-        if (hasValue && std::strcmp(argv[i], "--seconds") == 0)
-            options.seconds = std::atof(argv[++i]);
-        else if (hasValue && std::strcmp(argv[i], "--decode-minutes") == 0)
-            options.decodeMinutes = std::atof(argv[++i]);
-        else
-            return false;
-    }
-    return options.seconds > 0.0 && options.decodeMinutes >= 0.0;
-}
-
 } // namespace
 
-int main(int argc, char** argv) {
-    Options options;
-    if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: clockbench [--seconds N] [--decode-minutes M]\n");
-        return 2;
-    }
-    char dir[] = "/tmp/clockbench.XXXXXX";
+int RunClock(const BenchOptions& options) {
+    char dir[] = "/tmp/zentrafel-bench.XXXXXX";
     if (!mkdtemp(dir))
         return 2;
     std::string path = std::string(dir) + "/tone.ogg";

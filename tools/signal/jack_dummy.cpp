@@ -1,4 +1,4 @@
-#include "tests/support/jack_dummy.h"
+#include "tools/signal/jack_dummy.h"
 
 #include <jack/jack.h>
 

@@ -1,4 +1,4 @@
-#include "tools/rbbench/frame_png.h"
+#include "tools/bench/window_png.h"
 
 #include "gfx/png_encoder.h"
 

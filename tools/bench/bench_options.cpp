@@ -1,0 +1,112 @@
+#include "tools/bench/bench_options.h"
+
+#include "tools/render/option_values.h"
+
+#include <climits>
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+enum ModeBit : unsigned { kPass = 1, kPost = 2, kCapture = 4, kClock = 8, kSoak = 16 };
+
+struct ModeName {
+    const char* name;
+    BenchMode mode;
+    ModeBit bit;
+};
+
+const ModeName kModes[] = {
+    {"pass", BenchMode::Pass, kPass},          {"post", BenchMode::Post, kPost},
+    {"capture", BenchMode::Capture, kCapture}, {"clock", BenchMode::Clock, kClock},
+    {"soak", BenchMode::Soak, kSoak},
+};
+
+bool Positive(const std::string& text, double high, double& value) {
+    return ParseFraction(text, 0.0, high, value) && value > 0.0;
+}
+
+struct Switch {
+    const char* name;
+    unsigned modes;
+    bool (*apply)(const std::string& value, BenchOptions& options);
+};
+
+const Switch kSwitches[] = {
+    {"--size", kPass | kPost | kCapture,
+     [](const std::string& v, BenchOptions& o) { return ParseSize(v, o.width, o.height); }},
+    {"--device", kPass | kPost | kCapture | kSoak,
+     [](const std::string& v, BenchOptions& o) { return ParseGlDeviceChoice(v, o.device); }},
+    {"--pictures", kPost,
+     [](const std::string& v, BenchOptions& o) {
+         o.picturesDir = v;
+         return !v.empty();
+     }},
+    {"--supersample", kCapture,
+     [](const std::string& v, BenchOptions& o) { return ParseInt(v, 1, 4, o.supersample); }},
+    {"--motion-blur", kCapture,
+     [](const std::string& v, BenchOptions& o) { return ParseInt(v, 1, 64, o.motionBlur); }},
+    {"--frames", kCapture | kSoak,
+     [](const std::string& v, BenchOptions& o) { return ParseInt(v, 1, INT_MAX, o.frames); }},
+    {"--seed", kSoak,
+     [](const std::string& v, BenchOptions& o) { return ParseInt(v, 1, INT_MAX, o.seed); }},
+    {"--seconds", kClock,
+     [](const std::string& v, BenchOptions& o) { return Positive(v, 3600.0, o.seconds); }},
+    {"--decode-minutes", kClock,
+     [](const std::string& v, BenchOptions& o) {
+         return ParseFraction(v, 0.0, 600.0, o.decodeMinutes);
+     }},
+};
+
+const ModeName* FindMode(const char* name) {
+    for (const ModeName& m : kModes)
+        if (std::strcmp(m.name, name) == 0)
+            return &m;
+    return nullptr;
+}
+
+const Switch* FindSwitch(const char* name, ModeBit mode) {
+    for (const Switch& s : kSwitches)
+        if (std::strcmp(s.name, name) == 0 && (s.modes & mode) != 0)
+            return &s;
+    return nullptr;
+}
+
+} // namespace
+
+bool ParseBenchOptions(int argc, const char* const* argv, BenchOptions& options) {
+    const ModeName* mode = argc > 1 ? FindMode(argv[1]) : nullptr;
+    if (!mode)
+        return false;
+    options = {};
+    options.mode = mode->mode;
+    if (mode->mode == BenchMode::Capture) {
+        options.width = 1280;
+        options.height = 720;
+    }
+    if (mode->mode == BenchMode::Soak)
+        options.frames = 20000;
+    // Every switch takes a value.
+    for (int i = 2; i < argc; i += 2) {
+        const Switch* s = FindSwitch(argv[i], mode->bit);
+        if (!s || i + 1 == argc || !s->apply(argv[i + 1], options))
+            return false;
+    }
+    return true;
+}
+
+const char* BenchUsage() {
+    return "usage: zentrafel-bench MODE [SWITCH VALUE]...   (run from the repository root)\n"
+           "  pass     each section's frame timed pass by pass, as markdown\n"
+           "           [--size WxH] [--device D]   (default 640x360)\n"
+           "  post     the \"rb\" post pass and the glow against a plain copy\n"
+           "           [--size WxH] [--device D] [--pictures DIR]\n"
+           "  capture  a frame taken for a file, plain and motion-blurred\n"
+           "           [--size WxH] [--device D] [--supersample N] [--motion-blur N]\n"
+           "           [--frames K]   (default 1280x720, 1, 1, 24)\n"
+           "  clock    the music clock's smoothness on device 0 and a JACK dummy\n"
+           "           [--seconds N] [--decode-minutes M]   (default 10, 0)\n"
+           "  soak     frames at random music times with the resident memory\n"
+           "           [--device D] [--frames N] [--seed S]   (default 20000, 1)\n"
+           "D: auto (default), software, surfaceless or a device index.\n";
+}
