@@ -19,7 +19,8 @@ struct Key {
 class Track {
   public:
     // Owned keys, ascending in time; equal times keep their order of adding.
-    // The program's tracks are globals, so their keys last until exit.
+    // Freed with the track, which lives as long as its owner (the
+    // production's Tracks).
     std::vector<Key*> keys;
     // Forced mode: MIXED uses each interval's first key's mode; any other value
     // is used for every interval. A new track has 5: every interval is COS.

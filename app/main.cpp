@@ -11,6 +11,7 @@
 #include "bass/audio_options.h"
 #include "platform/data_dir.h"
 #include "platform/dialog.h"
+#include "platform/line_output.h"
 #include "platform/report.h"
 
 #include <GL/glew.h>
@@ -91,8 +92,7 @@ bool AnswerOf(LaunchMode mode) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // A reader on a pipe sees each diagnostic line the moment it is printed.
-    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
+    DeliverLinesAtOnce(stdout);
     const CommandLine commandLine = ParseCommandLine(argc, argv);
     switch (commandLine.mode) {
     case LaunchMode::Help:

@@ -13,9 +13,9 @@ Viewport ComputeViewport(int width, int height);
 // the images and programs load; it touches no sound device. Music::Load takes
 // the result (or decodes the file itself where this was not called).
 void StartDecodingMusic();
-// Loading steps 2 to 15 after the loading screen: the production's (its
-// render target of the viewport's size), then the music, last, once every
-// image and program is ready. False when a step that start-up depends on
+// The loading steps after the loading screen: the production's (its render
+// target of the viewport's size), then the music, last, once every image and
+// program is ready. False when a step that start-up depends on
 // fails (it has printed its own message).
 bool LoadProduction(Production& production, Music& music, const Viewport& viewport,
                     float displayScale, GLuint windowFramebuffer = 0);

@@ -5,6 +5,7 @@
 
 #include "bass/audio_options.h"
 #include "bass/bass_decode.h"
+#include "bass/bass_library.h"
 #include "bass/bass_output.h"
 #include "bass/bass_prefetch.h"
 #include "bass/bass_spectrum.h"
@@ -16,7 +17,6 @@
 namespace {
 
 constexpr DWORD kVersion = 0x02040000;
-constexpr int kMaxStreams = 64;
 // Handles are the table index plus this, so small numbers are never valid.
 constexpr DWORD kHandleBase = 0x5a460001;
 // Keeps a time that is a whole number of frames from rounding down to the
@@ -25,53 +25,43 @@ constexpr double kFrameEpsilon = 1e-6;
 // Far beyond any stream decoded into memory; positions clamp to the end anyway.
 constexpr double kMaxFrames = 1e15;
 
-int lastError = BASS_OK;
-bool forceNoSound = false;
-bool noSoundReady = false;
-bool outputReady = false;
-int currentDevice = 0;
-
-// Streams are never freed and must not move: the output thread reads them.
-Stream* streams[kMaxStreams];
-int streamCount = 0;
-
 template <typename T> T Fail(int code, T result) {
-    lastError = code;
+    bass.calls.lastError = code;
     return result;
 }
 
 template <typename T> T Succeed(T result) {
-    lastError = BASS_OK;
+    bass.calls.lastError = BASS_OK;
     return result;
 }
 
 Stream* Find(DWORD handle) {
     DWORD index = handle - kHandleBase;
-    return index < DWORD(streamCount) ? streams[index] : nullptr;
+    return index < DWORD(bass.calls.streamCount) ? bass.calls.streams[index] : nullptr;
 }
 
 bool AnyDeviceReady() {
-    return noSoundReady || outputReady;
+    return bass.calls.noSoundReady || bass.calls.outputReady;
 }
 
 BOOL InitNoSound() {
-    if (noSoundReady)
+    if (bass.calls.noSoundReady)
         return Fail(BASS_ERROR_ALREADY, FALSE);
-    noSoundReady = true;
-    currentDevice = 0;
+    bass.calls.noSoundReady = true;
+    bass.calls.currentDevice = 0;
     return Succeed(TRUE);
 }
 
 BOOL InitOutput(DWORD freq) {
-    if (forceNoSound)
+    if (bass.calls.forceNoSound)
         return Fail(BASS_ERROR_DEVICE, FALSE);
-    if (outputReady)
+    if (bass.calls.outputReady)
         return Fail(BASS_ERROR_ALREADY, FALSE);
     int code = OpenDefaultOutput(freq ? double(freq) : 44100.0);
     if (code != BASS_OK)
         return Fail(code, FALSE);
-    outputReady = true;
-    currentDevice = -1;
+    bass.calls.outputReady = true;
+    bass.calls.currentDevice = -1;
     return Succeed(TRUE);
 }
 
@@ -95,7 +85,7 @@ int LoadPcm(BOOL mem, const void* file, QWORD offset, QWORD length, PcmBuffer& p
 } // namespace
 
 void AudioForceNoSound(bool on) {
-    forceNoSound = on;
+    bass.calls.forceNoSound = on;
 }
 
 void AudioPrefetchFile(const char* path) {
@@ -121,30 +111,31 @@ BOOL BASS_Init(int device, DWORD freq, DWORD, void*, const void*) {
 BOOL BASS_Start() {
     if (!AnyDeviceReady())
         return Fail(BASS_ERROR_INIT, FALSE);
-    if (currentDevice == -1 && !StartOutput())
+    if (bass.calls.currentDevice == -1 && !StartOutput())
         return Fail(BASS_ERROR_DRIVER, FALSE);
     return Succeed(TRUE);
 }
 
 HSTREAM BASS_StreamCreateFile(BOOL mem, const void* file, QWORD offset, QWORD length, DWORD) {
+    BassLibrary::Calls& calls = bass.calls;
     if (!AnyDeviceReady())
         return Fail(BASS_ERROR_INIT, HSTREAM(0));
     if (!file)
         return Fail(BASS_ERROR_ILLPARAM, HSTREAM(0));
-    if (streamCount == kMaxStreams)
+    if (calls.streamCount == BassLibrary::Calls::kMaxStreams)
         return Fail(BASS_ERROR_NOCHAN, HSTREAM(0));
     Stream* stream = new Stream();
     int code = LoadPcm(mem, file, offset, length, stream->pcm);
-    Voice* voice = code == BASS_OK && currentDevice == -1 ? AddVoice(&stream->pcm) : nullptr;
-    if (code == BASS_OK && currentDevice == -1 && !voice)
+    Voice* voice = code == BASS_OK && calls.currentDevice == -1 ? AddVoice(&stream->pcm) : nullptr;
+    if (code == BASS_OK && calls.currentDevice == -1 && !voice)
         code = BASS_ERROR_NOCHAN;
     if (code != BASS_OK) {
         delete stream;
         return Fail(code, HSTREAM(0));
     }
     stream->Open(voice);
-    streams[streamCount] = stream;
-    return Succeed(HSTREAM(kHandleBase + DWORD(streamCount++)));
+    calls.streams[calls.streamCount] = stream;
+    return Succeed(HSTREAM(kHandleBase + DWORD(calls.streamCount++)));
 }
 
 QWORD BASS_ChannelGetLength(DWORD handle, DWORD mode) {
@@ -225,7 +216,7 @@ DWORD BASS_ChannelGetData(DWORD handle, void* buffer, DWORD length) {
 }
 
 int BASS_ErrorGetCode() {
-    return lastError;
+    return bass.calls.lastError;
 }
 
 } // extern "C"

@@ -1,32 +1,13 @@
 #include "bass/bass_prefetch.h"
 
 #include "bass/bass_decode.h"
+#include "bass/bass_library.h"
 
-#include <string>
-#include <thread>
 #include <utility>
 
 namespace {
 
-struct Prefetch {
-    std::string path;
-    std::vector<uint8_t> bytes;
-    PcmBuffer pcm;
-    int code = 0;
-    bool read = false;
-    std::thread worker;
-
-    void Finish() {
-        if (worker.joinable())
-            worker.join();
-    }
-    // A process that ends before taking the decode waits for the thread.
-    ~Prefetch() { Finish(); }
-};
-
-Prefetch prefetch;
-
-void Decode(Prefetch* job) {
+void Decode(BassLibrary::Prefetch* job) {
     job->read = ReadFileBytes(job->path.c_str(), 0, 0, job->bytes) == 0;
     if (job->read)
         job->code = DecodeOggVorbisSideBySide(job->bytes.data(), job->bytes.size(), job->pcm);
@@ -35,6 +16,7 @@ void Decode(Prefetch* job) {
 } // namespace
 
 void StartPrefetch(const char* path) {
+    BassLibrary::Prefetch& prefetch = bass.prefetch;
     prefetch.Finish();
     prefetch.path = path;
     prefetch.bytes.clear();
@@ -44,6 +26,7 @@ void StartPrefetch(const char* path) {
 }
 
 bool TakePrefetch(const char* path, const std::vector<uint8_t>& bytes, PcmBuffer& pcm, int& code) {
+    BassLibrary::Prefetch& prefetch = bass.prefetch;
     if (prefetch.path.empty() || prefetch.path != path)
         return false;
     prefetch.Finish();

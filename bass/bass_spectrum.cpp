@@ -1,18 +1,15 @@
 #include "bass/bass_spectrum.h"
 
+#include "bass/bass_library.h"
+
 #include <kiss_fftr.h>
 
 #include <cmath>
 
 namespace {
 
-kiss_fftr_cfg plan = nullptr;
-float window[kSpectrumFrames];
-kiss_fft_scalar input[kSpectrumFrames];
-kiss_fft_cpx output[kSpectrumFrames / 2 + 1];
-
 // The periodic Hann window: its mean is exactly 0.5, which fixes the scale.
-void FillWindow() {
+void FillWindow(float* window) {
     const double pi = std::acos(-1.0);
     for (int n = 0; n < kSpectrumFrames; ++n)
         window[n] = float(0.5 - 0.5 * std::cos(2.0 * pi * n / kSpectrumFrames));
@@ -31,19 +28,21 @@ float MonoSample(const PcmBuffer& pcm, int64_t frame) {
 } // namespace
 
 bool PrepareSpectrum() {
-    if (!plan) {
-        plan = kiss_fftr_alloc(kSpectrumFrames, 0, nullptr, nullptr);
-        FillWindow();
+    BassLibrary::Spectrum& spectrum = bass.spectrum;
+    if (!spectrum.plan) {
+        spectrum.plan = kiss_fftr_alloc(kSpectrumFrames, 0, nullptr, nullptr);
+        FillWindow(spectrum.window);
     }
-    return plan != nullptr;
+    return spectrum.plan != nullptr;
 }
 
 void ComputeSpectrum(const PcmBuffer& pcm, int64_t endFrame, float* bins) {
+    BassLibrary::Spectrum& spectrum = bass.spectrum;
     int64_t first = endFrame - kSpectrumFrames;
     for (int n = 0; n < kSpectrumFrames; ++n)
-        input[n] = MonoSample(pcm, first + n) * window[n];
-    kiss_fftr(plan, input, output);
+        spectrum.input[n] = MonoSample(pcm, first + n) * spectrum.window[n];
+    kiss_fftr(spectrum.plan, spectrum.input, spectrum.output);
     const float scale = 1.0f / (kSpectrumFrames / 2);
     for (int k = 0; k < kSpectrumBins; ++k)
-        bins[k] = std::hypot(output[k].r, output[k].i) * scale;
+        bins[k] = std::hypot(spectrum.output[k].r, spectrum.output[k].i) * scale;
 }

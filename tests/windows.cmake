@@ -17,6 +17,7 @@ zentrafel_test(audio_music_calls_test
 zentrafel_test(bass_parts_test
   SOURCES ${T}/bass/bass_clock_test.cpp ${T}/bass/bass_signal_test.cpp
   LIBS zf_bass)
+zentrafel_test(line_output_test SOURCES ${T}/platform/line_output_test.cpp LIBS zf_platform)
 zentrafel_test(png_check_test SOURCES ${T}/gfx/png_check_test.cpp LIBS zf_gfx)
 zentrafel_test(render_options_test
   SOURCES ${T}/render/render_options_test.cpp ${T}/render/frame_times_test.cpp

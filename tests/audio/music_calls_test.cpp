@@ -111,7 +111,7 @@ TEST_F(MusicLoad, UnopenableFilePrintsWithoutLineEndAndKeepsStreamZero) {
     EXPECT_EQ(fakeCalls.back(), "BASS_ErrorGetCode()");
 }
 
-// A code without a text prints nothing, yet fails steps 4 to 6...
+// A call failing with a code that has no text prints nothing, yet fails the load...
 TEST_F(MusicLoad, TextlessCodeStillFailsAStep) {
     fakeScript.initDefault = FALSE;
     fakeScript.initNoSound = FALSE;

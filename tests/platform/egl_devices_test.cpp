@@ -51,7 +51,7 @@ TEST(GlDevices, ListOneLineEach) {
                                           "2  NVIDIA  hardware  /dev/dri/renderD129\n");
 }
 
-// This machine has no GPU: Mesa's software device is what EGL lists.
+// Mesa's software device is listed once, beside any GPU.
 TEST(GlDevices, ThisMachineListsMesasSoftwareDevice) {
     const std::vector<GlDeviceInfo> devices = ListGlDevices();
     ASSERT_FALSE(devices.empty()) << "the EGL library offers no device enumeration";

@@ -20,7 +20,8 @@ namespace {
 
 constexpr int kFrames = 300;
 
-// Only one production per process: its objects are globals.
+// Only one production per process (the audio library starts once per
+// process), shared by the tests.
 OfflineProduction& StartedProduction() {
     static OfflineProduction production;
     static bool started = production.Start(96, 54);

@@ -188,7 +188,7 @@ TEST(RenderCli, StartupFailureEndsAsTheProductionDoes) {
 TEST(RenderCli, ListsTheSoftwareDeviceWhichDrawsTheDefaultStill) {
     CommandResult list = Render({"--list-devices"});
     ASSERT_EQ(list.status, 0) << list.err;
-    // "N  VENDOR  software" on this machine, which has no GPU.
+    // "N  VENDOR  software": Mesa's device, listed beside any GPU.
     const size_t software = list.out.find("  software");
     ASSERT_NE(software, std::string::npos) << list.out;
     const size_t lineStart = list.out.rfind('\n', software) + 1;

@@ -21,7 +21,8 @@ namespace {
 constexpr int kWidth = 96;
 constexpr int kHeight = 54;
 
-// Only one production per process: its objects are globals.
+// Only one production per process (the audio library starts once per
+// process), shared by the tests.
 OfflineProduction& StartedProduction() {
     static OfflineProduction production;
     static bool started = production.Start(kWidth, kHeight);

@@ -46,8 +46,9 @@ bool JackDummyServer::Start(long rate, double timeoutSeconds) {
 
 bool JackDummyServer::Spawn(long rate) {
     std::string rateText = std::to_string(rate);
-    const char* argv[] = {"jackd", "--no-realtime",  "-n", name.c_str(), "-d",   "dummy",
-                          "-r",    rateText.c_str(), "-p", "512",        nullptr};
+    std::string periodText = std::to_string(kPeriodFrames);
+    const char* argv[] = {"jackd", "--no-realtime",  "-n", name.c_str(),       "-d",   "dummy",
+                          "-r",    rateText.c_str(), "-p", periodText.c_str(), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);

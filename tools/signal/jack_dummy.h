@@ -9,6 +9,10 @@
 
 class JackDummyServer {
   public:
+    // Frames per period: the server hands each client one buffer this long
+    // per cycle, so an output on it reports at least this much latency.
+    static constexpr int kPeriodFrames = 512;
+
     // Starts `jackd` and waits until it accepts clients, then points this
     // process's JACK clients at it (JACK_DEFAULT_SERVER). False with a line on
     // stderr when it does not come up within `timeoutSeconds`.
