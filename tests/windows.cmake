@@ -1,8 +1,8 @@
 # The tests of the Windows build, run under wine (the toolchain's emulator)
 # by scripts/test-windows: everything that does not need Linux's own
 # programs (JACK, xvfb-run and xdotool inside a test, SOIL for comparison).
-# The GL tests draw through the Windows headless context, a hidden window
-# with a framebuffer object, so CTest itself runs on a virtual X server.
+# The GL tests draw through the Windows headless context, a WGL pbuffer made
+# through a hidden window, so CTest itself runs on a virtual X server.
 # Same sources as on Linux.
 set(T ${CMAKE_CURRENT_SOURCE_DIR})
 
