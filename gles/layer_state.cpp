@@ -1,0 +1,85 @@
+#include "gles/layer_state.h"
+
+#include <cstdio>
+
+LayerState gLayer;
+
+namespace {
+
+// The fixed-function programs: vertices arrive in clip coordinates, the
+// colour clamped; the texture (unit 0) modulates it.
+const char kColorVertex[] = "attribute vec4 zgl_Vertex;\n"
+                            "attribute vec4 zgl_Color;\n"
+                            "attribute vec4 zgl_MultiTexCoord0;\n"
+                            "varying vec4 color;\n"
+                            "varying vec2 texCoord;\n"
+                            "void main() {\n"
+                            "    gl_Position = zgl_Vertex;\n"
+                            "    color = zgl_Color;\n"
+                            "    texCoord = zgl_MultiTexCoord0.xy;\n"
+                            "}\n";
+const char kColorFragment[] = "precision highp float;\n"
+                              "varying vec4 color;\n"
+                              "void main() { gl_FragColor = color; }\n";
+const char kTextureFragment[] = "precision highp float;\n"
+                                "precision highp sampler2D;\n"
+                                "uniform sampler2D zgl_Texture;\n"
+                                "varying vec4 color;\n"
+                                "varying vec2 texCoord;\n"
+                                "void main() { gl_FragColor = texture2D(zgl_Texture, texCoord) * "
+                                "color; }\n";
+
+GLuint Stage(GLenum type, const char* source) {
+    const GLuint shader = glCreateShader(type);
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint compiled = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (!compiled) {
+        char log[1024] = "";
+        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+        std::fprintf(stderr, "zentrafel GLES layer: a built-in program fails: %s\n", log);
+    }
+    return shader;
+}
+
+GLuint BuiltinProgram(const char* vertex, const char* fragment) {
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, Stage(GL_VERTEX_SHADER, vertex));
+    glAttachShader(program, Stage(GL_FRAGMENT_SHADER, fragment));
+    glBindAttribLocation(program, kAttributeVertex, "zgl_Vertex");
+    glBindAttribLocation(program, kAttributeColor, "zgl_Color");
+    glBindAttribLocation(program, kAttributeTexCoord, "zgl_MultiTexCoord0");
+    glLinkProgram(program);
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    return linked ? program : 0;
+}
+
+} // namespace
+
+bool InitLayer() {
+    LayerState& s = gLayer;
+    s.colorProgram = BuiltinProgram(kColorVertex, kColorFragment);
+    s.textureProgram = BuiltinProgram(kColorVertex, kTextureFragment);
+    if (!s.colorProgram || !s.textureProgram)
+        return false;
+    glUseProgram(s.textureProgram);
+    glUniform1i(glGetUniformLocation(s.textureProgram, "zgl_Texture"), 0);
+    glUseProgram(0);
+    s.input.resize(kMaxVertices);
+    s.output.resize(3 * kMaxVertices);
+    s.viewportStack.reserve(4 * 8);
+    s.pixelStoreStack.reserve(2 * 8);
+    glGenBuffers(kVertexBuffers, s.vertexBuffers);
+    for (GLuint buffer : s.vertexBuffers) {
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        glBufferData(GL_ARRAY_BUFFER,
+                     static_cast<GLsizeiptr>(s.output.size() * sizeof(LayerVertex)), nullptr,
+                     GL_STREAM_DRAW);
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glGetIntegerv(GL_VIEWPORT, s.viewport);
+    s.ready = true;
+    return true;
+}
