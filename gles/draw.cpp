@@ -48,7 +48,7 @@ void DrawOutput(GLenum mode, size_t count) {
 size_t Assemble(GLenum primitive, size_t count) {
     size_t n = 0;
     if (primitive == GL_QUADS) {
-        const int order[6] = {0, 1, 2, 0, 2, 3};
+        const int order[6] = {0, 1, 3, 1, 2, 3};
         for (size_t q = 0; q + 3 < count; q += 4)
             for (int k : order)
                 gLayer.output[n++] = gLayer.input[q + size_t(k)];
@@ -89,11 +89,29 @@ size_t WidenLines(const Matrix& mvp, size_t count) {
     return n;
 }
 
+bool SameColor(size_t count) {
+    const float* first = gLayer.output[0].color;
+    for (size_t i = 1; i < count; ++i)
+        if (!std::equal(first, first + 4, gLayer.output[i].color))
+            return false;
+    return true;
+}
+
+// The colour or the texturing program, with `flat` the colour of every
+// vertex or null where the colours differ.
+void UseFixedFunction(bool textured, const float* flat) {
+    const int i = textured ? 1 : 0;
+    glUseProgram(textured ? gLayer.textureProgram : gLayer.colorProgram);
+    glUniform1f(gLayer.flat[i], flat ? 1.0f : 0.0f);
+    if (flat)
+        glUniform4fv(gLayer.flatColor[i], 1, flat);
+}
+
 void DrawFixedFunctionLines(size_t count) {
     const size_t n = WidenLines(ModelViewProjection(), count);
     const GLint* v = gLayer.viewport;
     const GLint m = static_cast<GLint>(kLineMargin);
-    glUseProgram(gLayer.colorProgram);
+    UseFixedFunction(false, nullptr);
     glViewport(v[0] - m, v[1] - m, v[2] + 2 * m, v[3] + 2 * m);
     DrawOutput(GL_TRIANGLES, n);
     glViewport(v[0], v[1], v[2], v[3]);
@@ -113,7 +131,7 @@ void DrawFixedFunction(GLenum primitive, size_t count) {
         ClipCoordinates(mvp, object, v.position);
         ClampColor(v.color);
     }
-    glUseProgram(gLayer.texture2D ? gLayer.textureProgram : gLayer.colorProgram);
+    UseFixedFunction(gLayer.texture2D, n > 0 && SameColor(n) ? gLayer.output[0].color : nullptr);
     DrawOutput(GlesMode(primitive), n);
 }
 

@@ -7,27 +7,37 @@ LayerState gLayer;
 namespace {
 
 // The fixed-function programs: vertices arrive in clip coordinates, the
-// colour clamped; the texture (unit 0) modulates it.
+// colour clamped; the texture (unit 0) modulates it, read projectively as the
+// desktop's fixed function reads it.
 const char kColorVertex[] = "attribute vec4 zgl_Vertex;\n"
                             "attribute vec4 zgl_Color;\n"
                             "attribute vec4 zgl_MultiTexCoord0;\n"
                             "varying vec4 color;\n"
-                            "varying vec2 texCoord;\n"
+                            "varying vec4 texCoord;\n"
                             "void main() {\n"
                             "    gl_Position = zgl_Vertex;\n"
                             "    color = zgl_Color;\n"
-                            "    texCoord = zgl_MultiTexCoord0.xy;\n"
+                            "    texCoord = zgl_MultiTexCoord0;\n"
                             "}\n";
-const char kColorFragment[] = "precision highp float;\n"
-                              "varying vec4 color;\n"
-                              "void main() { gl_FragColor = color; }\n";
+// A colour the same at every vertex comes as a uniform: the desktop's colour
+// is not divided by an interpolated w, so a constant stays exact there.
+const char kColorFragment[] =
+    "precision highp float;\n"
+    "uniform vec4 zgl_FlatColor;\n"
+    "uniform float zgl_Flat;\n"
+    "varying vec4 color;\n"
+    "void main() { gl_FragColor = zgl_Flat > 0.5 ? zgl_FlatColor : color; }\n";
 const char kTextureFragment[] = "precision highp float;\n"
                                 "precision highp sampler2D;\n"
                                 "uniform sampler2D zgl_Texture;\n"
+                                "uniform vec4 zgl_FlatColor;\n"
+                                "uniform float zgl_Flat;\n"
                                 "varying vec4 color;\n"
-                                "varying vec2 texCoord;\n"
-                                "void main() { gl_FragColor = texture2D(zgl_Texture, texCoord) * "
-                                "color; }\n";
+                                "varying vec4 texCoord;\n"
+                                "void main() {\n"
+                                "    vec4 c = zgl_Flat > 0.5 ? zgl_FlatColor : color;\n"
+                                "    gl_FragColor = texture2DProj(zgl_Texture, texCoord) * c;\n"
+                                "}\n";
 
 GLuint Stage(GLenum type, const char* source) {
     const GLuint shader = glCreateShader(type);
@@ -67,6 +77,11 @@ bool InitLayer() {
     glUseProgram(s.textureProgram);
     glUniform1i(glGetUniformLocation(s.textureProgram, "zgl_Texture"), 0);
     glUseProgram(0);
+    for (int i = 0; i < 2; ++i) {
+        const GLuint program = i == 0 ? s.colorProgram : s.textureProgram;
+        s.flatColor[i] = glGetUniformLocation(program, "zgl_FlatColor");
+        s.flat[i] = glGetUniformLocation(program, "zgl_Flat");
+    }
     s.input.resize(kMaxVertices);
     s.output.resize(3 * kMaxVertices);
     s.viewportStack.reserve(4 * 8);

@@ -84,14 +84,15 @@ struct LayerState {
     GLenum activeUnit = GL_TEXTURE0;
     bool depthTest = false;
     GLint viewport[4] = {0, 0, 0, 0};
-    std::vector<GLint> viewportStack; // four values per glPushAttrib
+    std::vector<GLint> viewportStack;   // four values per glPushAttrib
     std::vector<GLint> pixelStoreStack; // pack, unpack alignment per push
     GLuint drawFramebuffer = 0;
     // Programs: the current one of the production's (0: fixed function), the
     // layer's own, and the built-ins of each linked program.
     GLuint program = 0;
     GLuint colorProgram = 0, textureProgram = 0;
-    GLint textureSampler = -1;
+    GLint flatColor[2] = {-1, -1}; // of colorProgram, textureProgram
+    GLint flat[2] = {-1, -1};
     std::vector<ProgramBuiltins> programs;
     // Textures' level 0 by name; the read-back's RGBA rows.
     std::map<GLuint, TextureLevel0> textures;

@@ -70,7 +70,8 @@
 #define GL_STENCIL_ATTACHMENT_EXT GL_STENCIL_ATTACHMENT
 #define GL_FRAMEBUFFER_COMPLETE_EXT GL_FRAMEBUFFER_COMPLETE
 #define GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT_EXT GL_FRAMEBUFFER_INCOMPLETE_ATTACHMENT
-#define GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT
+#define GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT_EXT                                           \
+    GL_FRAMEBUFFER_INCOMPLETE_MISSING_ATTACHMENT
 #define GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS_EXT GL_FRAMEBUFFER_INCOMPLETE_DIMENSIONS
 #define GL_FRAMEBUFFER_INCOMPLETE_FORMATS_EXT 0x8CDA
 #define GL_FRAMEBUFFER_INCOMPLETE_DRAW_BUFFER_EXT 0x8CDB
@@ -126,11 +127,11 @@ void zgl_PopAttrib();
 void zgl_PushClientAttrib(GLbitfield mask);
 void zgl_PopClientAttrib();
 
-// Textures: GL_CLAMP as GL_CLAMP_TO_EDGE; level 0 kept as uploaded for the
-// queries of its size and texels.
+// Textures: GL_CLAMP as GL_MIRRORED_REPEAT (texture_calls.cpp says why);
+// level 0 kept as uploaded for the queries of its size and texels.
 void zgl_TexParameteri(GLenum target, GLenum name, GLint value);
-void zgl_TexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width,
-                    GLsizei height, GLint border, GLenum format, GLenum type, const void* pixels);
+void zgl_TexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
+                    GLint border, GLenum format, GLenum type, const void* pixels);
 void zgl_GetTexLevelParameteriv(GLenum target, GLint level, GLenum name, GLint* value);
 void zgl_GetTexImage(GLenum target, GLint level, GLenum format, GLenum type, void* pixels);
 void zgl_DeleteTextures(GLsizei count, const GLuint* textures);
@@ -138,8 +139,8 @@ void zgl_DeleteTextures(GLsizei count, const GLuint* textures);
 // EXT framebuffer objects on the core names; depth in 24 bits where offered.
 void zgl_GenFramebuffersEXT(GLsizei count, GLuint* framebuffers);
 void zgl_BindFramebufferEXT(GLenum target, GLuint framebuffer);
-void zgl_FramebufferTexture2DEXT(GLenum target, GLenum attachment, GLenum textarget,
-                                 GLuint texture, GLint level);
+void zgl_FramebufferTexture2DEXT(GLenum target, GLenum attachment, GLenum textarget, GLuint texture,
+                                 GLint level);
 void zgl_FramebufferRenderbufferEXT(GLenum target, GLenum attachment, GLenum renderbufferTarget,
                                     GLuint renderbuffer);
 GLenum zgl_CheckFramebufferStatusEXT(GLenum target);

@@ -96,16 +96,19 @@ Matrix RotationMatrix(float angleDegrees, float x, float y, float z) {
     x /= length;
     y /= length;
     z /= length;
+    const float xx = x * x, yy = y * y, zz = z * z;
+    const float xy = x * y, yz = y * z, zx = z * x;
+    const float xs = x * s, ys = y * s, zs = z * s;
     const float oneC = 1.0f - c;
-    At(m, 0, 0) = (oneC * x * x) + c;
-    At(m, 0, 1) = (oneC * x * y) - z * s;
-    At(m, 0, 2) = (oneC * z * x) + y * s;
-    At(m, 1, 0) = (oneC * x * y) + z * s;
-    At(m, 1, 1) = (oneC * y * y) + c;
-    At(m, 1, 2) = (oneC * y * z) - x * s;
-    At(m, 2, 0) = (oneC * z * x) - y * s;
-    At(m, 2, 1) = (oneC * y * z) + x * s;
-    At(m, 2, 2) = (oneC * z * z) + c;
+    At(m, 0, 0) = (oneC * xx) + c;
+    At(m, 0, 1) = (oneC * xy) - zs;
+    At(m, 0, 2) = (oneC * zx) + ys;
+    At(m, 1, 0) = (oneC * xy) + zs;
+    At(m, 1, 1) = (oneC * yy) + c;
+    At(m, 1, 2) = (oneC * yz) - xs;
+    At(m, 2, 0) = (oneC * zx) - ys;
+    At(m, 2, 1) = (oneC * yz) + xs;
+    At(m, 2, 2) = (oneC * zz) + c;
     return m;
 }
 
@@ -152,6 +155,6 @@ Matrix LookAt(const Matrix& current, const double eye[3], const double centre[3]
         At(r, 1, k) = upward[k];
         At(r, 2, k) = -forward[k];
     }
-    return Translate(Multiply(current, r), static_cast<float>(-eye[0]),
-                     static_cast<float>(-eye[1]), static_cast<float>(-eye[2]));
+    return Translate(Multiply(current, r), static_cast<float>(-eye[0]), static_cast<float>(-eye[1]),
+                     static_cast<float>(-eye[2]));
 }

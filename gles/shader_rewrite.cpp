@@ -26,6 +26,9 @@ const Builtin kBuiltins[] = {
      0,
      "zgl_ModelViewProjectionMatrix",
      {"uniform mat4 zgl_ModelViewProjectionMatrix;"}},
+    // GLSL ES declares gl_FragCoord mediump, which would make the arithmetic
+    // on it mediump, 16-bit on llvmpipe; read through a highp copy.
+    {"gl_FragCoord", 2, "zgl_FragCoord()", {"highp vec4 zgl_FragCoord() { return gl_FragCoord; }"}},
     {"ftransform",
      1,
      "zgl_ftransform",
@@ -39,14 +42,13 @@ const char* const kNative[] = {"gl_Position",  "gl_PointSize",   "gl_FragColor",
 
 const char kPrecision[] = "precision highp float; precision highp sampler2D; ";
 
-const char kPointCull[] =
-    "\nuniform float zgl_PointCull;\n"
-    "void main() {\n"
-    "    zgl_main();\n"
-    "    if (zgl_PointCull > 0.5 &&\n"
-    "        any(greaterThan(abs(gl_Position.xyz), vec3(gl_Position.w))))\n"
-    "        gl_Position = vec4(0.0, 0.0, 2.0, 1.0);\n"
-    "}\n";
+const char kPointCull[] = "\nuniform float zgl_PointCull;\n"
+                          "void main() {\n"
+                          "    zgl_main();\n"
+                          "    if (zgl_PointCull > 0.5 &&\n"
+                          "        any(greaterThan(abs(gl_Position.xyz), vec3(gl_Position.w))))\n"
+                          "        gl_Position = vec4(0.0, 0.0, 2.0, 1.0);\n"
+                          "}\n";
 
 bool IdentifierStart(char c) {
     return std::isalpha(static_cast<unsigned char>(c)) || c == '_';

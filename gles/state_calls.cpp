@@ -48,8 +48,7 @@ void zgl_Viewport(GLint x, GLint y, GLsizei width, GLsizei height) {
 
 // Only GL_VIEWPORT_BIT is kept: the one bit the production pushes.
 void zgl_PushAttrib(GLbitfield) {
-    gLayer.viewportStack.insert(gLayer.viewportStack.end(), gLayer.viewport,
-                                gLayer.viewport + 4);
+    gLayer.viewportStack.insert(gLayer.viewportStack.end(), gLayer.viewport, gLayer.viewport + 4);
 }
 
 void zgl_PopAttrib() {

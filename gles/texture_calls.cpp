@@ -80,8 +80,12 @@ GLenum RenderbufferFormat(GLenum internalFormat) {
 
 } // namespace
 
+// GLES has no GL_CLAMP. Within 0..1 the mirrored repeat filters with the
+// same arithmetic as GL_CLAMP on llvmpipe, where GL_CLAMP_TO_EDGE takes an
+// 8-bit path that rounds otherwise; only the outermost half texel differs
+// (GL_CLAMP mixes in the transparent black border there).
 void zgl_TexParameteri(GLenum target, GLenum name, GLint value) {
-    glTexParameteri(target, name, value == GL_CLAMP ? GL_CLAMP_TO_EDGE : value);
+    glTexParameteri(target, name, value == GL_CLAMP ? GL_MIRRORED_REPEAT : value);
 }
 
 // GLES wants the internal format to be the format itself.
@@ -169,7 +173,8 @@ void zgl_ReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum form
     unsigned char* out = static_cast<unsigned char*>(pixels);
     for (GLsizei row = 0; row < height; ++row)
         for (GLsizei col = 0; col < width; ++col) {
-            const unsigned char* in = &gLayer.readRgba[(static_cast<size_t>(row) * width + col) * 4];
+            const unsigned char* in =
+                &gLayer.readRgba[(static_cast<size_t>(row) * width + col) * 4];
             std::memcpy(out + row * stride + static_cast<size_t>(col) * 3, in, 3);
         }
 }

@@ -29,8 +29,8 @@ void ToWindow(const ViewportMap& map, WindowVertex& v, bool fused) {
     float window[3];
     for (int c = 0; c < 3; ++c) {
         const float ndc = v.clip[c] * oneOverW;
-        window[c] = fused ? std::fma(ndc, map.scale[c], map.offset[c])
-                          : ndc * map.scale[c] + map.offset[c];
+        window[c] =
+            fused ? std::fma(ndc, map.scale[c], map.offset[c]) : ndc * map.scale[c] + map.offset[c];
     }
     v.x = window[0];
     v.y = window[1];

@@ -116,8 +116,8 @@ FixedQuad MajorAxisQuad(LineEnd e1, LineEnd e2, float d[2], float width, int M) 
         const float cross = Fraction(e2.p[m]) + diffM2 * slope;
         drawEnd = cross < 1.0f && (M == 0 ? cross > 0.0f : cross >= 0.0f);
     }
-    const bool willDrawStart =
-        M == 0 ? NonNegative(-diffM1) != NonNegative(d[M]) : NonNegative(diffM1) == NonNegative(d[M]);
+    const bool willDrawStart = M == 0 ? NonNegative(-diffM1) != NonNegative(d[M])
+                                      : NonNegative(diffM1) == NonNegative(d[M]);
     const bool willDrawEnd = (M == 0 ? NonNegative(diffM2) == NonNegative(-d[M])
                                      : NonNegative(-diffM2) == NonNegative(d[M])) ||
                              diffM2 == 0.0f;
@@ -163,8 +163,8 @@ FixedQuad MajorAxisQuad(LineEnd e1, LineEnd e2, float d[2], float width, int M) 
 // Colour and depth at a corner: linear along the major axis in window space,
 // colour and 1/w perspective-correct; position in the clip coordinates of
 // the viewport widened by the margin.
-LineCorner CornerAt(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b,
-                    double X, double Y, bool xMajor, float margin) {
+LineCorner CornerAt(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b, double X,
+                    double Y, bool xMajor, float margin) {
     const double t = xMajor ? (X - a.x) / (double(b.x) - a.x) : (Y - a.y) / (double(b.y) - a.y);
     const double oneOverW = a.oneOverW + t * (double(b.oneOverW) - a.oneOverW);
     const double z = a.z + t * (double(b.z) - a.z);
@@ -224,8 +224,8 @@ bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex
         MajorAxisQuad(EndOf(p1), EndOf(p2), d, std::max(1.0f, width), xMajor ? 0 : 1);
     LineCorner corners[4];
     for (int i = 0; i < 4; ++i)
-        corners[i] = CornerAt(map, a, b, q.c[i][0] / 256.0 + 0.5, q.c[i][1] / 256.0 + 0.5, xMajor,
-                              margin);
+        corners[i] =
+            CornerAt(map, a, b, q.c[i][0] / 256.0 + 0.5, q.c[i][1] / 256.0 + 0.5, xMajor, margin);
     const int order[6] = {0, 1, 2, 0, 2, 3};
     for (int k = 0; k < 6; ++k)
         out[k] = corners[order[k]];
