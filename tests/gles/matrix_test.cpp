@@ -26,13 +26,13 @@ void ExpectSame(const Matrix& desktop, const Matrix& layer, const char* what) {
 
 // The angles the scenes turn by (music time in degrees, up to the end of the
 // music), and some that round differently.
-const float kAngles[] = {0.0f,   0.5f,    1.0f,   33.3f,   45.0f,  90.0f,
+const float kAngles[] = {0.0f,    0.5f,     1.0f,   33.3f,   45.0f,  90.0f,
                          -17.25f, 123.456f, 180.0f, 191.99f, 359.9f, 1234.5f};
 
 } // namespace
 
 TEST_F(GlesMatrixTest, RotationsAboutEachAxisAndOthersMatchTheGl) {
-    const float axes[][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1},   {-1, 0, 0},
+    const float axes[][3] = {{1, 0, 0},  {0, 1, 0},  {0, 0, 1}, {-1, 0, 0},
                              {0, -2, 0}, {0, 0, -1}, {1, 1, 0}, {0.3f, -0.5f, 0.8f}};
     for (float angle : kAngles)
         for (const auto& axis : axes) {
@@ -58,8 +58,8 @@ TEST_F(GlesMatrixTest, TheProductionsViewsMatchGlu) {
         for (float angle : kAngles) {
             glMatrixMode(GL_MODELVIEW);
             glLoadIdentity();
-            gluLookAt(v.eye[0], v.eye[1], v.eye[2], v.centre[0], v.centre[1], v.centre[2],
-                      v.up[0], v.up[1], v.up[2]);
+            gluLookAt(v.eye[0], v.eye[1], v.eye[2], v.centre[0], v.centre[1], v.centre[2], v.up[0],
+                      v.up[1], v.up[2]);
             glRotated(angle, 1.0, 0.0, 0.0);
             glRotated(angle, 0.0, 1.0, 0.0);
             glRotated(angle, 0.0, 0.0, 1.0);
@@ -72,8 +72,9 @@ TEST_F(GlesMatrixTest, TheProductionsViewsMatchGlu) {
 }
 
 TEST_F(GlesMatrixTest, PerspectivesMatchGlu) {
-    const double lenses[][4] = {
-        {60.0, 16.0 / 9.0, 0.1, 1000.0}, {45.0, 640.0 / 360.0, 1.0, 1000.0}, {90.0, 1.0, 0.5, 20.0}};
+    const double lenses[][4] = {{60.0, 16.0 / 9.0, 0.1, 1000.0},
+                                {45.0, 640.0 / 360.0, 1.0, 1000.0},
+                                {90.0, 1.0, 0.5, 20.0}};
     for (const auto& l : lenses) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
