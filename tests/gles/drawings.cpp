@@ -50,7 +50,7 @@ void LoadDesktopEntryPoints() {
 #endif
 
 void DRAW(Lines)(const std::vector<TestLine>& lines, float width, int viewportWidth,
-                      int viewportHeight, double angle) {
+                 int viewportHeight, double angle) {
     glViewport(0, 0, viewportWidth, viewportHeight);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
@@ -74,8 +74,7 @@ void DRAW(Lines)(const std::vector<TestLine>& lines, float width, int viewportWi
     glFinish();
 }
 
-void DRAW(Sprites)(const std::vector<TestSprite>& sprites, int viewportWidth,
-                        int viewportHeight) {
+void DRAW(Sprites)(const std::vector<TestSprite>& sprites, int viewportWidth, int viewportHeight) {
     glViewport(0, 0, viewportWidth, viewportHeight);
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);

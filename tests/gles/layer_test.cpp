@@ -122,8 +122,8 @@ TEST(GlesLayer, TheShippedProgramsCompileAndLinkThroughTheLayer) {
     for (const char* pair : {"ps", "rb", "ri"}) {
         const GLuint program = glCreateProgram();
         for (GLenum stage : {GL_VERTEX_SHADER, GL_FRAGMENT_SHADER}) {
-            const std::string path = std::string("./resource/") + pair +
-                                     (stage == GL_VERTEX_SHADER ? ".ves" : ".pis");
+            const std::string path =
+                std::string("./resource/") + pair + (stage == GL_VERTEX_SHADER ? ".ves" : ".pis");
             std::string log;
             EXPECT_TRUE(CompileThroughLayer(stage, ReadText(path), log, program))
                 << path << ": " << log;

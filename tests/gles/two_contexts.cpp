@@ -9,8 +9,7 @@ namespace {
 
 EGLContext MakeContext(EGLDisplay display, bool gles) {
     const EGLint attributes[] = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
-                                 gles ? EGL_OPENGL_ES2_BIT : EGL_OPENGL_BIT,
-                                 EGL_NONE};
+                                 gles ? EGL_OPENGL_ES2_BIT : EGL_OPENGL_BIT, EGL_NONE};
     EGLConfig config = nullptr;
     EGLint count = 0;
     if (!eglBindAPI(gles ? EGL_OPENGL_ES_API : EGL_OPENGL_API) ||
@@ -77,7 +76,7 @@ std::vector<unsigned char> TwoContexts::Read() const {
 int DifferingPixels(const std::vector<unsigned char>& a, const std::vector<unsigned char>& b) {
     int count = 0;
     for (size_t p = 0; p + 3 < a.size() && p + 3 < b.size(); p += 4)
-        count += a[p] != b[p] || a[p + 1] != b[p + 1] || a[p + 2] != b[p + 2] ||
-                 a[p + 3] != b[p + 3];
+        count +=
+            a[p] != b[p] || a[p + 1] != b[p + 1] || a[p + 2] != b[p + 2] || a[p + 3] != b[p + 3];
     return count;
 }
