@@ -17,6 +17,18 @@ void ClampColor(float color[4]) {
         color[c] = std::min(std::max(color[c], 0.0f), 1.0f);
 }
 
+// The three attributes read the bound buffer from vertex `first` on.
+void PointAttributesAt(size_t first) {
+    const GLsizei stride = sizeof(LayerVertex);
+    const size_t base = first * sizeof(LayerVertex);
+    glVertexAttribPointer(kAttributeVertex, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, position)));
+    glVertexAttribPointer(kAttributeColor, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, color)));
+    glVertexAttribPointer(kAttributeTexCoord, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, texCoord)));
+}
+
 // The next buffer of the ring, filled with output[0, count) and bound to the
 // three attributes.
 void UploadOutput(size_t count) {
@@ -25,13 +37,7 @@ void UploadOutput(size_t count) {
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
     glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(LayerVertex)),
                     gLayer.output.data());
-    const GLsizei stride = sizeof(LayerVertex);
-    glVertexAttribPointer(kAttributeVertex, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(LayerVertex, position)));
-    glVertexAttribPointer(kAttributeColor, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(LayerVertex, color)));
-    glVertexAttribPointer(kAttributeTexCoord, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(offsetof(LayerVertex, texCoord)));
+    PointAttributesAt(0);
     for (int a : {kAttributeVertex, kAttributeColor, kAttributeTexCoord})
         glEnableVertexAttribArray(static_cast<GLuint>(a));
 }
@@ -76,7 +82,7 @@ size_t WidenLines(const Matrix& mvp, size_t count) {
             ClampColor(ends[e].color);
             ToWindow(map, ends[e], true);
         }
-        LineCorner corners[6];
+        LineCorner corners[4];
         if (!ClipLine(map, ends[0], ends[1]) ||
             !WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, corners))
             continue;
@@ -107,13 +113,29 @@ void UseFixedFunction(bool textured, const float* flat) {
         glUniform4fv(gLayer.flatColor[i], 1, flat);
 }
 
+// Four corners a line, drawn by index in batches of kLinesPerBatch lines.
+void DrawWidenedLines(size_t corners) {
+    if (corners == 0)
+        return;
+    UploadOutput(corners);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gLayer.lineIndices);
+    const size_t lines = corners / 4;
+    for (size_t first = 0; first < lines; first += kLinesPerBatch) {
+        const size_t batch = std::min(kLinesPerBatch, lines - first);
+        PointAttributesAt(first * 4);
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(batch * 6), GL_UNSIGNED_SHORT, nullptr);
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
 void DrawFixedFunctionLines(size_t count) {
     const size_t n = WidenLines(ModelViewProjection(), count);
     const GLint* v = gLayer.viewport;
     const GLint m = static_cast<GLint>(kLineMargin);
-    UseFixedFunction(false, nullptr);
+    glUseProgram(gLayer.lineProgram);
     glViewport(v[0] - m, v[1] - m, v[2] + 2 * m, v[3] + 2 * m);
-    DrawOutput(GL_TRIANGLES, n);
+    DrawWidenedLines(n);
     glViewport(v[0], v[1], v[2], v[3]);
 }
 

@@ -21,6 +21,17 @@ const char kColorVertex[] = "attribute vec4 zgl_Vertex;\n"
                             "}\n";
 // A colour the same at every vertex comes as a uniform: the desktop's colour
 // is not divided by an interpolated w, so a constant stays exact there.
+// Lines: colour and 1/w vary along them, only the colour is written.
+const char kLineVertex[] = "attribute vec4 zgl_Vertex;\n"
+                           "attribute vec4 zgl_Color;\n"
+                           "varying vec4 color;\n"
+                           "void main() {\n"
+                           "    gl_Position = zgl_Vertex;\n"
+                           "    color = zgl_Color;\n"
+                           "}\n";
+const char kLineFragment[] = "precision highp float;\n"
+                             "varying vec4 color;\n"
+                             "void main() { gl_FragColor = color; }\n";
 const char kColorFragment[] =
     "precision highp float;\n"
     "uniform vec4 zgl_FlatColor;\n"
@@ -66,13 +77,29 @@ GLuint BuiltinProgram(const char* vertex, const char* fragment) {
     return linked ? program : 0;
 }
 
+// Two triangles a line, (0 1 2) and (0 2 3) of its four corners.
+void MakeLineIndices() {
+    std::vector<GLushort> indices(kLinesPerBatch * 6);
+    const GLushort corners[6] = {0, 1, 2, 0, 2, 3};
+    for (size_t line = 0; line < kLinesPerBatch; ++line)
+        for (size_t k = 0; k < 6; ++k)
+            indices[line * 6 + k] = static_cast<GLushort>(line * 4 + corners[k]);
+    glGenBuffers(1, &gLayer.lineIndices);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gLayer.lineIndices);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                 static_cast<GLsizeiptr>(indices.size() * sizeof(GLushort)), indices.data(),
+                 GL_STATIC_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+}
+
 } // namespace
 
 bool InitLayer() {
     LayerState& s = gLayer;
     s.colorProgram = BuiltinProgram(kColorVertex, kColorFragment);
     s.textureProgram = BuiltinProgram(kColorVertex, kTextureFragment);
-    if (!s.colorProgram || !s.textureProgram)
+    s.lineProgram = BuiltinProgram(kLineVertex, kLineFragment);
+    if (!s.colorProgram || !s.textureProgram || !s.lineProgram)
         return false;
     glUseProgram(s.textureProgram);
     glUniform1i(glGetUniformLocation(s.textureProgram, "zgl_Texture"), 0);
@@ -94,6 +121,7 @@ bool InitLayer() {
                      GL_STREAM_DRAW);
     }
     glBindBuffer(GL_ARRAY_BUFFER, 0);
+    MakeLineIndices();
     glGetIntegerv(GL_VIEWPORT, s.viewport);
     s.ready = true;
     return true;

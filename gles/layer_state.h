@@ -58,6 +58,9 @@ constexpr float kLineMargin = 1024.0f;
 // so that a buffer is not rewritten while the rasteriser still reads it.
 constexpr size_t kMaxVertices = 40000;
 constexpr int kVertexBuffers = 8;
+// The widened lines are drawn by index, four corners a line, in batches that
+// 16-bit indices reach.
+constexpr size_t kLinesPerBatch = 16384;
 
 struct LayerState {
     bool ready = false;
@@ -76,6 +79,7 @@ struct LayerState {
     std::vector<LayerVertex> output;
     GLuint vertexBuffers[kVertexBuffers] = {};
     int nextBuffer = 0;
+    GLuint lineIndices = 0; // (0 1 2) (0 2 3) for each line of a batch
     ClientArray vertexArray, colorArray;
     // Rasterisation.
     float lineWidth = 1.0f;
@@ -90,7 +94,7 @@ struct LayerState {
     // Programs: the current one of the production's (0: fixed function), the
     // layer's own, and the built-ins of each linked program.
     GLuint program = 0;
-    GLuint colorProgram = 0, textureProgram = 0;
+    GLuint colorProgram = 0, textureProgram = 0, lineProgram = 0;
     GLint flatColor[2] = {-1, -1}; // of colorProgram, textureProgram
     GLint flat[2] = {-1, -1};
     std::vector<ProgramBuiltins> programs;

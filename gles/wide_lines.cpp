@@ -214,7 +214,7 @@ bool ClipLine(const ViewportMap& map, WindowVertex& a, WindowVertex& b) {
 }
 
 bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b, float width,
-               float margin, LineCorner out[6]) {
+               float margin, LineCorner out[4]) {
     const float p1[2] = {a.x, a.y}, p2[2] = {b.x, b.y};
     float d[2] = {p1[0] - p2[0], p1[1] - p2[1]};
     if (d[0] * d[0] + d[1] * d[1] == 0.0f)
@@ -222,12 +222,8 @@ bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex
     const bool xMajor = std::fabs(d[0]) >= std::fabs(d[1]);
     const FixedQuad q =
         MajorAxisQuad(EndOf(p1), EndOf(p2), d, std::max(1.0f, width), xMajor ? 0 : 1);
-    LineCorner corners[4];
     for (int i = 0; i < 4; ++i)
-        corners[i] =
+        out[i] =
             CornerAt(map, a, b, q.c[i][0] / 256.0 + 0.5, q.c[i][1] / 256.0 + 0.5, xMajor, margin);
-    const int order[6] = {0, 1, 2, 0, 2, 3};
-    for (int k = 0; k < 6; ++k)
-        out[k] = corners[order[k]];
     return true;
 }

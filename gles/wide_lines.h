@@ -23,7 +23,7 @@ struct LineCorner {
 // nothing of the line is inside.
 bool ClipLine(const ViewportMap& map, WindowVertex& a, WindowVertex& b);
 
-// The two triangles (six corners, in draw order) of the line a-b of `width`
-// pixels, in window coordinates; false for a line of no length.
+// The four corners of the line a-b of `width` pixels, drawn as the
+// triangles (0 1 2) and (0 2 3); false for a line of no length.
 bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b, float width,
-               float margin, LineCorner out[6]);
+               float margin, LineCorner out[4]);
