@@ -15,14 +15,16 @@ GLuint Stage(GLenum type, const char* source) {
     return shader;
 }
 
-GLuint SpriteProgram() {
-    static GLuint program = 0;
-    if (program)
-        return program;
-    program = glCreateProgram();
-    glAttachShader(program, Stage(GL_VERTEX_SHADER, kSpriteVertexSource));
-    glAttachShader(program, Stage(GL_FRAGMENT_SHADER, kSpriteFragmentSource));
+GLuint Program(const char* vertexSource, const char* fragmentSource) {
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, Stage(GL_VERTEX_SHADER, vertexSource));
+    glAttachShader(program, Stage(GL_FRAGMENT_SHADER, fragmentSource));
     glLinkProgram(program);
+    return program;
+}
+
+GLuint SpriteProgram() {
+    static const GLuint program = Program(kSpriteVertexSource, kSpriteFragmentSource);
     return program;
 }
 
@@ -105,5 +107,39 @@ void DRAW(Sprites)(const std::vector<TestSprite>& sprites, int viewportWidth, in
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisable(GL_BLEND);
     glDisable(GL_POINT_SPRITE_ARB);
+    glFinish();
+}
+
+void DRAW(ProgramQuad)(const char* vertexSource, const char* fragmentSource, int viewportWidth,
+                       int viewportHeight) {
+    glViewport(0, 0, viewportWidth, viewportHeight);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, 16.0 / 9.0, 0.1, 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(0.0, 0.0, 2.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    glRotatef(30.0f, 1.0f, 0.0f, 0.0f);
+    glRotatef(20.0f, 0.0f, 0.0f, 1.0f);
+    SpriteTexture();
+    const GLuint program = Program(vertexSource, fragmentSource);
+    glUseProgram(program);
+    glBegin(GL_QUADS);
+    glColor3f(1.0f, 0.5f, 0.25f);
+    glTexCoord2i(0, 0);
+    glVertex3f(-1.0f, -1.0f, 0.0f);
+    glColor3f(0.25f, 1.0f, 0.5f);
+    glTexCoord2i(1, 0);
+    glVertex3f(1.0f, -1.0f, 0.0f);
+    glColor3f(0.5f, 0.25f, 1.0f);
+    glTexCoord2i(1, 1);
+    glVertex3f(1.0f, 1.0f, 0.0f);
+    glColor3f(1.0f, 1.0f, 1.0f);
+    glTexCoord2i(0, 1);
+    glVertex3f(-1.0f, 1.0f, 0.0f);
+    glEnd();
+    glUseProgram(0);
     glFinish();
 }

@@ -135,6 +135,32 @@ TEST(GlesLayer, TheShippedProgramsCompileAndLinkThroughTheLayer) {
     }
 }
 
+// A program of the production's kind may use any built-in of the offered
+// subset: texture coordinates and the colour handed on as the desktop's
+// varyings, the fixed-function transform.
+TEST(GlesLayer, AProgramOfTheOfferedBuiltInsDrawsAsOnTheDesktop) {
+    const char* const vertex = "#version 120\n"
+                               "void main() {\n"
+                               "    gl_TexCoord[0] = gl_MultiTexCoord0;\n"
+                               "    gl_FrontColor = gl_Color;\n"
+                               "    gl_Position = ftransform();\n"
+                               "}\n";
+    const char* const fragment =
+        "#version 120\n"
+        "uniform sampler2D sprite;\n"
+        "void main() {\n"
+        "    gl_FragColor = texture2D(sprite, gl_TexCoord[0].xy) * gl_Color;\n"
+        "}\n";
+    TwoContexts& c = Contexts();
+    c.UseDesktop();
+    DrawProgramQuadDesktop(vertex, fragment, kWidth, kHeight);
+    const std::vector<unsigned char> desktop = c.Read();
+    c.UseGles();
+    DrawProgramQuadLayer(vertex, fragment, kWidth, kHeight);
+    EXPECT_GT(LitPixels(desktop), kWidth * kHeight / 10) << "nothing much drawn";
+    EXPECT_EQ(DifferingPixels(desktop, c.Read()), 0);
+}
+
 TEST(GlesLayer, ABuiltInTheLayerDoesNotOfferIsNamedAndFailsTheCompile) {
     const std::string fog = "#version 120\n"
                             "void main() { gl_FragColor = vec4(gl_FogFragCoord); }\n";

@@ -34,6 +34,13 @@ void DrawSpritesDesktop(const std::vector<TestSprite>& sprites, int viewportWidt
 void DrawSpritesLayer(const std::vector<TestSprite>& sprites, int viewportWidth,
                       int viewportHeight);
 
+// A quad of four colours, turned, textured with the radial texture through
+// the given GLSL 1.20 program.
+void DrawProgramQuadDesktop(const char* vertexSource, const char* fragmentSource, int viewportWidth,
+                            int viewportHeight);
+void DrawProgramQuadLayer(const char* vertexSource, const char* fragmentSource, int viewportWidth,
+                          int viewportHeight);
+
 #ifdef ZENTRAFEL_GLES2
 #define DRAW(what) Draw##what##Layer
 #else
