@@ -110,7 +110,7 @@ bool InitLayer() {
         s.flat[i] = glGetUniformLocation(program, "zgl_Flat");
     }
     s.input.resize(kMaxVertices);
-    s.output.resize(3 * kMaxVertices);
+    s.output.resize(2 * kMaxVertices); // four corners for each two line ends
     s.viewportStack.reserve(4 * 8);
     s.pixelStoreStack.reserve(2 * 8);
     glGenBuffers(kVertexBuffers, s.vertexBuffers);
