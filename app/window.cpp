@@ -46,6 +46,13 @@ Window OpenWindow(bool fullscreen, const WindowChoice& choice, Playback& playbac
     }
     GLFWmonitor* monitor = fullscreen ? FullscreenMonitor(window, choice.monitor) : nullptr;
     glfwWindowHint(GLFW_RESIZABLE, GL_FALSE);
+#ifdef ZENTRAFEL_GLES2
+    // The gles2 build draws through OpenGL ES 2.0 (gles/), over EGL.
+    glfwWindowHint(GLFW_CLIENT_API, GLFW_OPENGL_ES_API);
+    glfwWindowHint(GLFW_CONTEXT_CREATION_API, GLFW_EGL_CONTEXT_API);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 2);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 0);
+#endif
     window.handle = glfwCreateWindow(window.width, window.height, "zentrafel", monitor, nullptr);
     if (!window.handle) {
         Report("cannot open a %dx%d window with an OpenGL context", window.width, window.height);

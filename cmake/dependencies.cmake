@@ -35,6 +35,22 @@ find_path(STB_INCLUDE_DIR stb_image.h PATH_SUFFIXES stb REQUIRED)
 add_library(stb INTERFACE)
 target_include_directories(stb SYSTEM INTERFACE ${STB_INCLUDE_DIR})
 
-# The legacy GL interface (fixed function, immediate mode) with GLEW's entry points.
+# GLES 2.0, which the layer of gles/ draws through (Linux only).
+if(NOT WIN32)
+  pkg_check_modules(GLESV2 REQUIRED IMPORTED_TARGET glesv2)
+endif()
+
+# The legacy GL interface (fixed function, immediate mode) with GLEW's entry
+# points: the desktop's own, or (gles2) the layer of gles/ over OpenGL ES 2.0,
+# its headers first on the include path so that the code calling GL stays as
+# it is.
+set(ZENTRAFEL_GL desktop CACHE STRING "The GL the production draws through: desktop or gles2")
+set_property(CACHE ZENTRAFEL_GL PROPERTY STRINGS desktop gles2)
 add_library(gl_legacy INTERFACE)
-target_link_libraries(gl_legacy INTERFACE PkgConfig::GLEW PkgConfig::GLU OpenGL::GL)
+if(ZENTRAFEL_GL STREQUAL "gles2")
+  target_include_directories(gl_legacy BEFORE INTERFACE ${PROJECT_SOURCE_DIR}/gles/include)
+  target_link_libraries(gl_legacy INTERFACE zf_gles)
+  target_compile_definitions(gl_legacy INTERFACE ZENTRAFEL_GLES2)
+else()
+  target_link_libraries(gl_legacy INTERFACE PkgConfig::GLEW PkgConfig::GLU OpenGL::GL)
+endif()

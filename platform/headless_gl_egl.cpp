@@ -10,12 +10,24 @@
 
 namespace {
 
+// The gles2 build draws through OpenGL ES 2.0 (gles/); the default build
+// through desktop GL.
+#ifdef ZENTRAFEL_GLES2
+constexpr EGLint kRenderable = EGL_OPENGL_ES2_BIT;
+constexpr EGLenum kApi = EGL_OPENGL_ES_API;
+const EGLint kContextAttributes[] = {EGL_CONTEXT_CLIENT_VERSION, 2, EGL_NONE};
+#else
+constexpr EGLint kRenderable = EGL_OPENGL_BIT;
+constexpr EGLenum kApi = EGL_OPENGL_API;
+const EGLint* const kContextAttributes = nullptr;
+#endif
+
 // 8-bit RGBA with 24-bit depth and 8-bit stencil: what a default window gets.
 EGLConfig ChooseConfig(EGLDisplay display) {
     const EGLint attributes[] = {EGL_SURFACE_TYPE,
                                  EGL_PBUFFER_BIT,
                                  EGL_RENDERABLE_TYPE,
-                                 EGL_OPENGL_BIT,
+                                 kRenderable,
                                  EGL_RED_SIZE,
                                  8,
                                  EGL_GREEN_SIZE,
@@ -84,7 +96,7 @@ bool HeadlessGl::CreateOn(void* dpy, int w, int h) {
     }
     display = dpy;
     EGLConfig config = ChooseConfig(dpy);
-    if (!config || !eglBindAPI(EGL_OPENGL_API)) {
+    if (!config || !eglBindAPI(kApi)) {
         Destroy();
         return false;
     }
@@ -92,7 +104,7 @@ bool HeadlessGl::CreateOn(void* dpy, int w, int h) {
     surface = eglCreatePbufferSurface(dpy, config, pbufferAttributes);
     // No version asked for: like a window's default context, the newest
     // compatibility profile the driver offers.
-    context = eglCreateContext(dpy, config, EGL_NO_CONTEXT, nullptr);
+    context = eglCreateContext(dpy, config, EGL_NO_CONTEXT, kContextAttributes);
     if (surface == EGL_NO_SURFACE || context == EGL_NO_CONTEXT ||
         !eglMakeCurrent(dpy, surface, surface, context)) {
         Destroy();

@@ -23,8 +23,9 @@ std::string FileText(const std::filesystem::path& path) {
 } // namespace
 
 TEST(LineOutput, EachLineReachesTheFileAsItIsPrinted) {
-    const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                       ("zentrafel-lines-" + std::to_string(std::random_device()()));
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() /
+        ("zentrafel-lines-" + std::to_string(std::random_device()()));
     std::FILE* stream = std::fopen(path.string().c_str(), "wb");
     ASSERT_NE(stream, nullptr) << path;
     DeliverLinesAtOnce(stream);

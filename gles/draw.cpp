@@ -1,0 +1,194 @@
+#include "gles/draw.h"
+
+#include "gles/layer_state.h"
+#include "gles/legacy_gl.h"
+#include "gles/wide_lines.h"
+
+#include <algorithm>
+
+namespace {
+
+Matrix ModelViewProjection() {
+    return Multiply(gLayer.projection, gLayer.modelView);
+}
+
+void ClampColor(float color[4]) {
+    for (int c = 0; c < 4; ++c)
+        color[c] = std::min(std::max(color[c], 0.0f), 1.0f);
+}
+
+// The three attributes read the bound buffer from vertex `first` on.
+void PointAttributesAt(size_t first) {
+    const GLsizei stride = sizeof(LayerVertex);
+    const size_t base = first * sizeof(LayerVertex);
+    glVertexAttribPointer(kAttributeVertex, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, position)));
+    glVertexAttribPointer(kAttributeColor, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, color)));
+    glVertexAttribPointer(kAttributeTexCoord, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, texCoord)));
+}
+
+// The next buffer of the ring, filled with output[0, count) and bound to the
+// three attributes.
+void UploadOutput(size_t count) {
+    const GLuint buffer = gLayer.vertexBuffers[gLayer.nextBuffer];
+    gLayer.nextBuffer = (gLayer.nextBuffer + 1) % kVertexBuffers;
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(LayerVertex)),
+                    gLayer.output.data());
+    PointAttributesAt(0);
+    for (int a : {kAttributeVertex, kAttributeColor, kAttributeTexCoord})
+        glEnableVertexAttribArray(static_cast<GLuint>(a));
+}
+
+void DrawOutput(GLenum mode, size_t count) {
+    if (count == 0)
+        return;
+    UploadOutput(count);
+    glDrawArrays(mode, 0, static_cast<GLsizei>(count));
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+// Quads as two triangles each, (0 1 2) and (0 2 3); anything else as given.
+size_t Assemble(GLenum primitive, size_t count) {
+    size_t n = 0;
+    if (primitive == GL_QUADS) {
+        const int order[6] = {0, 1, 3, 1, 2, 3};
+        for (size_t q = 0; q + 3 < count; q += 4)
+            for (int k : order)
+                gLayer.output[n++] = gLayer.input[q + size_t(k)];
+        return n;
+    }
+    std::copy(gLayer.input.begin(), gLayer.input.begin() + std::ptrdiff_t(count),
+              gLayer.output.begin());
+    return count;
+}
+
+GLenum GlesMode(GLenum primitive) {
+    return primitive == GL_QUADS ? GL_TRIANGLES : primitive;
+}
+
+// Every line of the input widened into output; returns the corners' count.
+size_t WidenLines(const Matrix& mvp, size_t count) {
+    const ViewportMap map = MakeViewportMap(gLayer.viewport, gLayer.drawFramebuffer == 0);
+    size_t n = 0;
+    for (size_t i = 0; i + 1 < count; i += 2) {
+        WindowVertex ends[2];
+        for (int e = 0; e < 2; ++e) {
+            const LayerVertex& v = gLayer.input[i + size_t(e)];
+            ClipCoordinates(mvp, v.position, ends[e].clip);
+            std::copy(v.color, v.color + 4, ends[e].color);
+            ClampColor(ends[e].color);
+            ToWindow(map, ends[e], true);
+        }
+        LineCorner corners[4];
+        if (!ClipLine(map, ends[0], ends[1]) ||
+            !WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, corners))
+            continue;
+        for (const LineCorner& c : corners) {
+            LayerVertex& out = gLayer.output[n++];
+            std::copy(c.clip, c.clip + 4, out.position);
+            std::copy(c.color, c.color + 4, out.color);
+        }
+    }
+    return n;
+}
+
+bool SameColor(size_t count) {
+    const float* first = gLayer.output[0].color;
+    for (size_t i = 1; i < count; ++i)
+        if (!std::equal(first, first + 4, gLayer.output[i].color))
+            return false;
+    return true;
+}
+
+// The colour or the texturing program, with `flat` the colour of every
+// vertex or null where the colours differ.
+void UseFixedFunction(bool textured, const float* flat) {
+    const int i = textured ? 1 : 0;
+    glUseProgram(textured ? gLayer.textureProgram : gLayer.colorProgram);
+    glUniform1f(gLayer.flat[i], flat ? 1.0f : 0.0f);
+    if (flat)
+        glUniform4fv(gLayer.flatColor[i], 1, flat);
+}
+
+// Four corners a line, drawn by index in batches of kLinesPerBatch lines.
+void DrawWidenedLines(size_t corners) {
+    if (corners == 0)
+        return;
+    UploadOutput(corners);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gLayer.lineIndices);
+    const size_t lines = corners / 4;
+    for (size_t first = 0; first < lines; first += kLinesPerBatch) {
+        const size_t batch = std::min(kLinesPerBatch, lines - first);
+        PointAttributesAt(first * 4);
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(batch * 6), GL_UNSIGNED_SHORT, nullptr);
+    }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
+void DrawFixedFunctionLines(size_t count) {
+    const size_t n = WidenLines(ModelViewProjection(), count);
+    const GLint* v = gLayer.viewport;
+    const GLint m = static_cast<GLint>(kLineMargin);
+    glUseProgram(gLayer.lineProgram);
+    glViewport(v[0] - m, v[1] - m, v[2] + 2 * m, v[3] + 2 * m);
+    DrawWidenedLines(n);
+    glViewport(v[0], v[1], v[2], v[3]);
+}
+
+void DrawFixedFunction(GLenum primitive, size_t count) {
+    if (primitive == GL_LINES) {
+        DrawFixedFunctionLines(count);
+        return;
+    }
+    const Matrix mvp = ModelViewProjection();
+    const size_t n = Assemble(primitive, count);
+    for (size_t i = 0; i < n; ++i) {
+        LayerVertex& v = gLayer.output[i];
+        float object[4];
+        std::copy(v.position, v.position + 4, object);
+        ClipCoordinates(mvp, object, v.position);
+        ClampColor(v.color);
+    }
+    UseFixedFunction(gLayer.texture2D, n > 0 && SameColor(n) ? gLayer.output[0].color : nullptr);
+    DrawOutput(GlesMode(primitive), n);
+}
+
+const ProgramBuiltins* BuiltinsOf(GLuint program) {
+    for (const ProgramBuiltins& b : gLayer.programs)
+        if (b.program == program)
+            return &b;
+    return nullptr;
+}
+
+void FeedBuiltins(const ProgramBuiltins& b, GLenum primitive) {
+    if (b.modelView >= 0)
+        glUniformMatrix4fv(b.modelView, 1, GL_FALSE, gLayer.modelView.m);
+    if (b.projection >= 0)
+        glUniformMatrix4fv(b.projection, 1, GL_FALSE, gLayer.projection.m);
+    if (b.modelViewProjection >= 0)
+        glUniformMatrix4fv(b.modelViewProjection, 1, GL_FALSE, ModelViewProjection().m);
+    if (b.pointCull >= 0)
+        glUniform1f(b.pointCull, primitive == GL_POINTS ? 1.0f : 0.0f);
+}
+
+void DrawWithProgram(GLenum primitive, size_t count) {
+    glUseProgram(gLayer.program);
+    if (const ProgramBuiltins* b = BuiltinsOf(gLayer.program))
+        FeedBuiltins(*b, primitive);
+    DrawOutput(GlesMode(primitive), Assemble(primitive, count));
+}
+
+} // namespace
+
+void DrawInput(GLenum primitive, size_t count) {
+    if (!gLayer.ready)
+        return;
+    if (gLayer.program == 0)
+        DrawFixedFunction(primitive, count);
+    else
+        DrawWithProgram(primitive, count);
+}

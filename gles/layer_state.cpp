@@ -1,0 +1,128 @@
+#include "gles/layer_state.h"
+
+#include <cstdio>
+
+LayerState gLayer;
+
+namespace {
+
+// The fixed-function programs: vertices arrive in clip coordinates, the
+// colour clamped; the texture (unit 0) modulates it, read projectively as the
+// desktop's fixed function reads it.
+const char kColorVertex[] = "attribute vec4 zgl_Vertex;\n"
+                            "attribute vec4 zgl_Color;\n"
+                            "attribute vec4 zgl_MultiTexCoord0;\n"
+                            "varying vec4 color;\n"
+                            "varying vec4 texCoord;\n"
+                            "void main() {\n"
+                            "    gl_Position = zgl_Vertex;\n"
+                            "    color = zgl_Color;\n"
+                            "    texCoord = zgl_MultiTexCoord0;\n"
+                            "}\n";
+// A colour the same at every vertex comes as a uniform: the desktop's colour
+// is not divided by an interpolated w, so a constant stays exact there.
+// Lines: colour and 1/w vary along them, only the colour is written.
+const char kLineVertex[] = "attribute vec4 zgl_Vertex;\n"
+                           "attribute vec4 zgl_Color;\n"
+                           "varying vec4 color;\n"
+                           "void main() {\n"
+                           "    gl_Position = zgl_Vertex;\n"
+                           "    color = zgl_Color;\n"
+                           "}\n";
+const char kLineFragment[] = "precision highp float;\n"
+                             "varying vec4 color;\n"
+                             "void main() { gl_FragColor = color; }\n";
+const char kColorFragment[] =
+    "precision highp float;\n"
+    "uniform vec4 zgl_FlatColor;\n"
+    "uniform float zgl_Flat;\n"
+    "varying vec4 color;\n"
+    "void main() { gl_FragColor = zgl_Flat > 0.5 ? zgl_FlatColor : color; }\n";
+const char kTextureFragment[] = "precision highp float;\n"
+                                "precision highp sampler2D;\n"
+                                "uniform sampler2D zgl_Texture;\n"
+                                "uniform vec4 zgl_FlatColor;\n"
+                                "uniform float zgl_Flat;\n"
+                                "varying vec4 color;\n"
+                                "varying vec4 texCoord;\n"
+                                "void main() {\n"
+                                "    vec4 c = zgl_Flat > 0.5 ? zgl_FlatColor : color;\n"
+                                "    gl_FragColor = texture2DProj(zgl_Texture, texCoord) * c;\n"
+                                "}\n";
+
+GLuint Stage(GLenum type, const char* source) {
+    const GLuint shader = glCreateShader(type);
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint compiled = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
+    if (!compiled) {
+        char log[1024] = "";
+        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+        std::fprintf(stderr, "zentrafel GLES layer: a built-in program fails: %s\n", log);
+    }
+    return shader;
+}
+
+GLuint BuiltinProgram(const char* vertex, const char* fragment) {
+    const GLuint program = glCreateProgram();
+    glAttachShader(program, Stage(GL_VERTEX_SHADER, vertex));
+    glAttachShader(program, Stage(GL_FRAGMENT_SHADER, fragment));
+    glBindAttribLocation(program, kAttributeVertex, "zgl_Vertex");
+    glBindAttribLocation(program, kAttributeColor, "zgl_Color");
+    glBindAttribLocation(program, kAttributeTexCoord, "zgl_MultiTexCoord0");
+    glLinkProgram(program);
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    return linked ? program : 0;
+}
+
+// Two triangles a line, (0 1 2) and (0 2 3) of its four corners.
+void MakeLineIndices() {
+    std::vector<GLushort> indices(kLinesPerBatch * 6);
+    const GLushort corners[6] = {0, 1, 2, 0, 2, 3};
+    for (size_t line = 0; line < kLinesPerBatch; ++line)
+        for (size_t k = 0; k < 6; ++k)
+            indices[line * 6 + k] = static_cast<GLushort>(line * 4 + corners[k]);
+    glGenBuffers(1, &gLayer.lineIndices);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gLayer.lineIndices);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                 static_cast<GLsizeiptr>(indices.size() * sizeof(GLushort)), indices.data(),
+                 GL_STATIC_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
+}
+
+} // namespace
+
+bool InitLayer() {
+    LayerState& s = gLayer;
+    s.colorProgram = BuiltinProgram(kColorVertex, kColorFragment);
+    s.textureProgram = BuiltinProgram(kColorVertex, kTextureFragment);
+    s.lineProgram = BuiltinProgram(kLineVertex, kLineFragment);
+    if (!s.colorProgram || !s.textureProgram || !s.lineProgram)
+        return false;
+    glUseProgram(s.textureProgram);
+    glUniform1i(glGetUniformLocation(s.textureProgram, "zgl_Texture"), 0);
+    glUseProgram(0);
+    for (int i = 0; i < 2; ++i) {
+        const GLuint program = i == 0 ? s.colorProgram : s.textureProgram;
+        s.flatColor[i] = glGetUniformLocation(program, "zgl_FlatColor");
+        s.flat[i] = glGetUniformLocation(program, "zgl_Flat");
+    }
+    s.input.resize(kMaxVertices);
+    s.output.resize(2 * kMaxVertices); // four corners for each two line ends
+    s.viewportStack.reserve(4 * 8);
+    s.pixelStoreStack.reserve(2 * 8);
+    glGenBuffers(kVertexBuffers, s.vertexBuffers);
+    for (GLuint buffer : s.vertexBuffers) {
+        glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        glBufferData(GL_ARRAY_BUFFER,
+                     static_cast<GLsizeiptr>(s.output.size() * sizeof(LayerVertex)), nullptr,
+                     GL_STREAM_DRAW);
+    }
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    MakeLineIndices();
+    glGetIntegerv(GL_VIEWPORT, s.viewport);
+    s.ready = true;
+    return true;
+}

@@ -1,0 +1,109 @@
+// The layer's process-wide state, in one struct because the legacy GL it
+// stands in for is process-wide by design: the current matrices, colour and
+// texture coordinate, the enables GLES lacks, the viewport and attribute
+// stacks, the client arrays, and the buffers every draw goes through, sized
+// once by zglew_Init (no allocation while frames are drawn). One context,
+// current on the thread that calls the layer.
+#pragma once
+
+#include "gles/matrix_math.h"
+
+#include <GLES2/gl2.h>
+
+#include <cstddef>
+#include <map>
+#include <vector>
+
+// A vertex as the layer's programs read it: position (clip coordinates for
+// the fixed-function programs, object coordinates for the production's own),
+// colour, texture coordinate.
+struct LayerVertex {
+    float position[4];
+    float color[4];
+    float texCoord[4];
+};
+
+// The uniforms the layer feeds in one of the production's programs; -1 where
+// the program does not use it.
+struct ProgramBuiltins {
+    GLuint program = 0;
+    GLint modelView = -1;
+    GLint projection = -1;
+    GLint modelViewProjection = -1;
+    GLint pointCull = -1;
+};
+
+// A client array as glVertexPointer / glColorPointer left it.
+struct ClientArray {
+    bool enabled = false;
+    GLint size = 4;
+    GLsizei stride = 0;
+    const float* pointer = nullptr;
+};
+
+// A texture's level 0 as uploaded, expanded to RGBA (for glGetTexImage).
+struct TextureLevel0 {
+    GLsizei width = 0, height = 0;
+    std::vector<unsigned char> rgba;
+};
+
+constexpr int kAttributeVertex = 0;
+constexpr int kAttributeColor = 1;
+constexpr int kAttributeTexCoord = 2;
+// Wide lines are widened in a viewport this many pixels larger on each side,
+// so that GLES clips none of their corners.
+constexpr float kLineMargin = 1024.0f;
+// The most vertices one glBegin/glEnd or glDrawArrays may give (the wave
+// grid's 16384 lines), and the ring of vertex buffers they go through in turn
+// so that a buffer is not rewritten while the rasteriser still reads it.
+constexpr size_t kMaxVertices = 40000;
+constexpr int kVertexBuffers = 8;
+// The widened lines are drawn by index, four corners a line, in batches that
+// 16-bit indices reach.
+constexpr size_t kLinesPerBatch = 16384;
+
+struct LayerState {
+    bool ready = false;
+    // Matrices.
+    GLenum matrixMode = 0x1700;
+    Matrix modelView = IdentityMatrix();
+    Matrix projection = IdentityMatrix();
+    // The current vertex attributes.
+    float color[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    float texCoord[2] = {0.0f, 0.0f};
+    // Immediate mode: what glBegin opened and the vertices given since.
+    GLenum primitive = 0;
+    std::vector<LayerVertex> input;
+    size_t inputCount = 0;
+    // What goes to GLES: triangles, points or lines widened.
+    std::vector<LayerVertex> output;
+    GLuint vertexBuffers[kVertexBuffers] = {};
+    int nextBuffer = 0;
+    GLuint lineIndices = 0; // (0 1 2) (0 2 3) for each line of a batch
+    ClientArray vertexArray, colorArray;
+    // Rasterisation.
+    float lineWidth = 1.0f;
+    float pointSizeRange[2] = {1.0f, 1.0f};
+    bool texture2D = false; // on unit 0, the only unit the production textures
+    GLenum activeUnit = GL_TEXTURE0;
+    bool depthTest = false;
+    GLint viewport[4] = {0, 0, 0, 0};
+    std::vector<GLint> viewportStack;   // four values per glPushAttrib
+    std::vector<GLint> pixelStoreStack; // pack, unpack alignment per push
+    GLuint drawFramebuffer = 0;
+    // Programs: the current one of the production's (0: fixed function), the
+    // layer's own, and the built-ins of each linked program.
+    GLuint program = 0;
+    GLuint colorProgram = 0, textureProgram = 0, lineProgram = 0;
+    GLint flatColor[2] = {-1, -1}; // of colorProgram, textureProgram
+    GLint flat[2] = {-1, -1};
+    std::vector<ProgramBuiltins> programs;
+    // Textures' level 0 by name; the read-back's RGBA rows.
+    std::map<GLuint, TextureLevel0> textures;
+    std::vector<unsigned char> readRgba;
+};
+
+extern LayerState gLayer;
+
+// Compiles the layer's programs and sizes the buffers; once per context.
+bool InitLayer();

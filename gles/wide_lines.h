@@ -1,0 +1,29 @@
+// Wide lines as two triangles each, by the rasterisation rule of aliased
+// wide lines as the rasteriser applies it: the width rounded to a whole
+// number; an x-major line (|dx| >= |dy|) becomes a parallelogram with
+// vertical ends offset by ±w/2 in y (y-major: x and y swapped); the ends
+// follow the diamond-exit rule; the corners are snapped to the 1/256-pixel
+// grid; colour and depth are constant across the line and perspective-
+// correct along it. Lines are clipped against the view volume before they
+// are widened. Pure functions; the caller draws the corners (gles/draw.h).
+#pragma once
+
+#include "gles/vertex_transform.h"
+
+// A corner of the widened line, ready for GLES: clip coordinates relative to
+// the viewport widened by `margin` pixels on every side (so that nothing of
+// the line is clipped by GLES), and the colour there.
+struct LineCorner {
+    float clip[4];
+    float color[4];
+};
+
+// Clips the line a-b to the view volume, moving the outside ends onto it
+// (window coordinates by the clipper's unfused arithmetic). False when
+// nothing of the line is inside.
+bool ClipLine(const ViewportMap& map, WindowVertex& a, WindowVertex& b);
+
+// The four corners of the line a-b of `width` pixels, drawn as the
+// triangles (0 1 2) and (0 2 3); false for a line of no length.
+bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b, float width,
+               float margin, LineCorner out[4]);
