@@ -2,6 +2,7 @@
 
 #include "gles/layer_state.h"
 #include "gles/legacy_gl.h"
+#include "gles/vertex_transform.h"
 #include "gles/wide_lines.h"
 
 #include <algorithm>
@@ -50,14 +51,38 @@ void DrawOutput(GLenum mode, size_t count) {
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
-// Quads as two triangles each, (0 1 2) and (0 2 3); anything else as given.
-size_t Assemble(GLenum primitive, size_t count) {
+// Whether the desktop's rasteriser gets the quad whole: no corner outside the
+// view volume and the same w at every corner (drawn flat, not in
+// perspective). It then splits it (0 1 2) (0 2 3); a quad in perspective or
+// clipped, (0 1 3) (1 2 3). The split decides the colours across the quad
+// and how the gradients of all its attributes round.
+bool DrawnWhole(const Matrix& mvp, const LayerVertex* corners) {
+    float w = 0.0f;
+    for (int k = 0; k < 4; ++k) {
+        float clip[4];
+        ClipCoordinates(mvp, corners[k].position, clip);
+        if (k > 0 && clip[3] != w)
+            return false;
+        w = clip[3];
+        for (int axis = 0; axis < 3; ++axis)
+            if (clip[axis] < -w || clip[axis] > w)
+                return false;
+    }
+    return true;
+}
+
+// Quads as two triangles each, split as the desktop splits them; anything
+// else as given.
+size_t Assemble(const Matrix& mvp, GLenum primitive, size_t count) {
     size_t n = 0;
     if (primitive == GL_QUADS) {
-        const int order[6] = {0, 1, 3, 1, 2, 3};
-        for (size_t q = 0; q + 3 < count; q += 4)
-            for (int k : order)
-                gLayer.output[n++] = gLayer.input[q + size_t(k)];
+        const int whole[6] = {0, 1, 2, 0, 2, 3};
+        const int split[6] = {0, 1, 3, 1, 2, 3};
+        for (size_t q = 0; q + 3 < count; q += 4) {
+            const int* order = DrawnWhole(mvp, &gLayer.input[q]) ? whole : split;
+            for (int k = 0; k < 6; ++k)
+                gLayer.output[n++] = gLayer.input[q + size_t(order[k])];
+        }
         return n;
     }
     std::copy(gLayer.input.begin(), gLayer.input.begin() + std::ptrdiff_t(count),
@@ -145,7 +170,7 @@ void DrawFixedFunction(GLenum primitive, size_t count) {
         return;
     }
     const Matrix mvp = ModelViewProjection();
-    const size_t n = Assemble(primitive, count);
+    const size_t n = Assemble(mvp, primitive, count);
     for (size_t i = 0; i < n; ++i) {
         LayerVertex& v = gLayer.output[i];
         float object[4];
@@ -179,7 +204,7 @@ void DrawWithProgram(GLenum primitive, size_t count) {
     glUseProgram(gLayer.program);
     if (const ProgramBuiltins* b = BuiltinsOf(gLayer.program))
         FeedBuiltins(*b, primitive);
-    DrawOutput(GlesMode(primitive), Assemble(primitive, count));
+    DrawOutput(GlesMode(primitive), Assemble(ModelViewProjection(), primitive, count));
 }
 
 } // namespace

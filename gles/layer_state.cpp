@@ -1,6 +1,7 @@
 #include "gles/layer_state.h"
 
 #include <cstdio>
+#include <cstring>
 
 LayerState gLayer;
 
@@ -92,6 +93,21 @@ void MakeLineIndices() {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 }
 
+// GL_CLAMP mixes the border colour (transparent black, never changed by the
+// production) into the outermost half texel; GL_CLAMP_TO_BORDER does exactly
+// that where the context has it (an extension of GLES 2, core in ES 3.2).
+// Elsewhere (WebGL 1) the mirrored repeat stands in: within 0..1 llvmpipe
+// filters it with the same arithmetic as GL_CLAMP, where GL_CLAMP_TO_EDGE
+// takes an 8-bit path that rounds otherwise.
+GLint ClampWrap() {
+    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    const bool border = (extensions && (std::strstr(extensions, "GL_OES_texture_border_clamp") ||
+                                        std::strstr(extensions, "GL_EXT_texture_border_clamp"))) ||
+                        (version && std::strncmp(version, "OpenGL ES 3.2", 13) == 0);
+    return border ? 0x812D /* GL_CLAMP_TO_BORDER */ : GL_MIRRORED_REPEAT;
+}
+
 } // namespace
 
 bool InitLayer() {
@@ -123,6 +139,7 @@ bool InitLayer() {
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     MakeLineIndices();
     glGetIntegerv(GL_VIEWPORT, s.viewport);
+    s.clampWrap = ClampWrap();
     s.ready = true;
     return true;
 }

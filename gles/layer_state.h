@@ -87,6 +87,8 @@ struct LayerState {
     bool texture2D = false; // on unit 0, the only unit the production textures
     GLenum activeUnit = GL_TEXTURE0;
     bool depthTest = false;
+    // What GL_CLAMP becomes (InitLayer says why).
+    GLint clampWrap = GL_MIRRORED_REPEAT;
     GLint viewport[4] = {0, 0, 0, 0};
     std::vector<GLint> viewportStack;   // four values per glPushAttrib
     std::vector<GLint> pixelStoreStack; // pack, unpack alignment per push

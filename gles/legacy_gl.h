@@ -127,7 +127,8 @@ void zgl_PopAttrib();
 void zgl_PushClientAttrib(GLbitfield mask);
 void zgl_PopClientAttrib();
 
-// Textures: GL_CLAMP as GL_MIRRORED_REPEAT (texture_calls.cpp says why);
+// Textures: GL_CLAMP as GL_CLAMP_TO_BORDER, else GL_MIRRORED_REPEAT
+// (layer_state.cpp says why);
 // level 0 kept as uploaded for the queries of its size and texels.
 void zgl_TexParameteri(GLenum target, GLenum name, GLint value);
 void zgl_TexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,

@@ -80,12 +80,10 @@ GLenum RenderbufferFormat(GLenum internalFormat) {
 
 } // namespace
 
-// GLES has no GL_CLAMP. Within 0..1 the mirrored repeat filters with the
-// same arithmetic as GL_CLAMP on llvmpipe, where GL_CLAMP_TO_EDGE takes an
-// 8-bit path that rounds otherwise; only the outermost half texel differs
-// (GL_CLAMP mixes in the transparent black border there).
+// GLES has no GL_CLAMP: the border clamp or the mirrored repeat stands in
+// (layer_state.cpp says which and why).
 void zgl_TexParameteri(GLenum target, GLenum name, GLint value) {
-    glTexParameteri(target, name, value == GL_CLAMP ? GL_MIRRORED_REPEAT : value);
+    glTexParameteri(target, name, value == GL_CLAMP ? gLayer.clampWrap : value);
 }
 
 // GLES wants the internal format to be the format itself.
