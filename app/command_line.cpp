@@ -39,17 +39,6 @@ bool ParseWhole(const char* text, long low, long high, long& value, char stop = 
     return *end == stop && value >= low && value <= high;
 }
 
-bool ParseWindowSize(const char* text, CommandLine& line) {
-    long width = 0, height = 0;
-    const char* x = std::strchr(text, 'x');
-    if (!x || !ParseWhole(text, kMinSide, kMaxSide, width, 'x') ||
-        !ParseWhole(x + 1, kMinSide, kMaxSide, height))
-        return false;
-    line.windowWidth = static_cast<int>(width);
-    line.windowHeight = static_cast<int>(height);
-    return true;
-}
-
 bool ParseStart(const char* text, CommandLine& line) {
     if (!std::isdigit(static_cast<unsigned char>(*text)))
         return false;
@@ -72,7 +61,7 @@ bool TakeValue(const char* argument, const char* value, CommandLine& line, const
         else
             problem = "--monitor wants a monitor's number from --list-monitors, not";
     } else if (std::strcmp(argument, "--window") == 0) {
-        if (!value || !ParseWindowSize(value, line))
+        if (!value || !ParseSize(value, kMinSide, kMaxSide, line.windowWidth, line.windowHeight))
             problem = "--window wants WIDTHxHEIGHT, each 16 to 16384, not";
     } else if (std::strcmp(argument, "--start") == 0) {
         if (!value || !ParseStart(value, line))
@@ -151,4 +140,15 @@ void PrintUsage(std::FILE* stream, const char* programName) {
                  "Keys while playing: Escape quits, Left/Right seek 5 s, Space pauses.\n"
                  "It reads ./resource/; started elsewhere, it plays the installed copy.\n",
                  programName);
+}
+
+bool ParseSize(const char* text, long minSide, long maxSide, int& width, int& height) {
+    long w = 0, h = 0;
+    const char* x = std::strchr(text, 'x');
+    if (!x || !ParseWhole(text, minSide, maxSide, w, 'x') ||
+        !ParseWhole(x + 1, minSide, maxSide, h))
+        return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
 }

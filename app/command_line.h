@@ -37,3 +37,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 
 void PrintUsage(std::FILE* stream, const char* programName);
+
+// "WIDTHxHEIGHT", each side a whole number without a sign in [minSide,
+// maxSide]: the player's --window and the offline renderer's --size.
+bool ParseSize(const char* text, long minSide, long maxSide, int& width, int& height);

@@ -1,5 +1,7 @@
 #include "tools/render/option_values.h"
 
+#include "app/command_line.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -34,7 +36,5 @@ bool ParseFraction(const std::string& text, double low, double high, double& val
 }
 
 bool ParseSize(const std::string& text, int& width, int& height) {
-    size_t x = text.find('x');
-    return x != std::string::npos && ParseInt(text.substr(0, x), kMinSide, kMaxSide, width) &&
-           ParseInt(text.substr(x + 1), kMinSide, kMaxSide, height);
+    return ParseSize(text.c_str(), kMinSide, kMaxSide, width, height);
 }
