@@ -69,13 +69,7 @@ GLuint BuiltinProgram(const char* vertex, const char* fragment) {
     const GLuint program = glCreateProgram();
     glAttachShader(program, Stage(GL_VERTEX_SHADER, vertex));
     glAttachShader(program, Stage(GL_FRAGMENT_SHADER, fragment));
-    glBindAttribLocation(program, kAttributeVertex, "zgl_Vertex");
-    glBindAttribLocation(program, kAttributeColor, "zgl_Color");
-    glBindAttribLocation(program, kAttributeTexCoord, "zgl_MultiTexCoord0");
-    glLinkProgram(program);
-    GLint linked = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    return linked ? program : 0;
+    return LinkWithLayerAttributes(program) ? program : 0;
 }
 
 // Two triangles a line, (0 1 2) and (0 2 3) of its four corners.

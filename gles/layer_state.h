@@ -50,6 +50,9 @@ struct TextureLevel0 {
 constexpr int kAttributeVertex = 0;
 constexpr int kAttributeColor = 1;
 constexpr int kAttributeTexCoord = 2;
+// Binds the layer's vertex attributes to their fixed places and links: the
+// layer's own programs and the production's. True when it linked.
+bool LinkWithLayerAttributes(GLuint program);
 // Wide lines are widened in a viewport this many pixels larger on each side,
 // so that GLES clips none of their corners.
 constexpr float kLineMargin = 1024.0f;

@@ -24,13 +24,7 @@ void zgl_ShaderSource(GLuint shader, GLsizei count, const GLchar* const* sources
 }
 
 void zgl_LinkProgram(GLuint program) {
-    glBindAttribLocation(program, kAttributeVertex, "zgl_Vertex");
-    glBindAttribLocation(program, kAttributeColor, "zgl_Color");
-    glBindAttribLocation(program, kAttributeTexCoord, "zgl_MultiTexCoord0");
-    glLinkProgram(program);
-    GLint linked = 0;
-    glGetProgramiv(program, GL_LINK_STATUS, &linked);
-    if (!linked)
+    if (!LinkWithLayerAttributes(program))
         return;
     ProgramBuiltins b;
     b.program = program;
@@ -44,4 +38,14 @@ void zgl_LinkProgram(GLuint program) {
 void zgl_UseProgram(GLuint program) {
     gLayer.program = program;
     glUseProgram(program);
+}
+
+bool LinkWithLayerAttributes(GLuint program) {
+    glBindAttribLocation(program, kAttributeVertex, "zgl_Vertex");
+    glBindAttribLocation(program, kAttributeColor, "zgl_Color");
+    glBindAttribLocation(program, kAttributeTexCoord, "zgl_MultiTexCoord0");
+    glLinkProgram(program);
+    GLint linked = 0;
+    glGetProgramiv(program, GL_LINK_STATUS, &linked);
+    return linked != 0;
 }
