@@ -42,6 +42,19 @@ void SpriteTexture() {
     glBindTexture(GL_TEXTURE_2D, texture);
 }
 
+// A black viewport of the given size under the production's lens, the
+// modelview identity, for the caller to place its eye.
+void ClearUnderTheLens(int viewportWidth, int viewportHeight) {
+    glViewport(0, 0, viewportWidth, viewportHeight);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(60.0, 16.0 / 9.0, 0.1, 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
 } // namespace
 
 #ifndef ZENTRAFEL_GLES2
@@ -53,14 +66,7 @@ void LoadDesktopEntryPoints() {
 
 void DRAW(Lines)(const std::vector<TestLine>& lines, float width, int viewportWidth,
                  int viewportHeight, double angle) {
-    glViewport(0, 0, viewportWidth, viewportHeight);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, 16.0 / 9.0, 0.1, 1000.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    ClearUnderTheLens(viewportWidth, viewportHeight);
     gluLookAt(0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 0.0, 1.0);
     glRotated(angle, 1.0, 0.0, 0.0);
     glRotated(angle, 0.0, 1.0, 0.0);
@@ -77,14 +83,7 @@ void DRAW(Lines)(const std::vector<TestLine>& lines, float width, int viewportWi
 }
 
 void DRAW(Sprites)(const std::vector<TestSprite>& sprites, int viewportWidth, int viewportHeight) {
-    glViewport(0, 0, viewportWidth, viewportHeight);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, 16.0 / 9.0, 0.1, 1000.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    ClearUnderTheLens(viewportWidth, viewportHeight);
     gluLookAt(10.0, 10.0, 10.0, 0.0, 0.0, 0.0, 0.0, 0.0, 1.0);
     SpriteTexture();
     GLfloat range[2];
@@ -112,14 +111,7 @@ void DRAW(Sprites)(const std::vector<TestSprite>& sprites, int viewportWidth, in
 
 void DRAW(ProgramQuad)(const char* vertexSource, const char* fragmentSource, int viewportWidth,
                        int viewportHeight) {
-    glViewport(0, 0, viewportWidth, viewportHeight);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(60.0, 16.0 / 9.0, 0.1, 1000.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    ClearUnderTheLens(viewportWidth, viewportHeight);
     gluLookAt(0.0, 0.0, 2.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
     glRotatef(30.0f, 1.0f, 0.0f, 0.0f);
     glRotatef(20.0f, 0.0f, 0.0f, 1.0f);
