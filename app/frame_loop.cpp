@@ -15,15 +15,16 @@ void StartAgain(Playback& playback) {
         playback.music->Play();
 }
 
+} // namespace
+
 // The position, then the spectrum heard there: the one read of the music a
 // frame makes.
-FrameInput ReadMusic(Music& music) {
+double DrawFrame(Production& production, Music& music) {
     const double t = music.Position();
     music.ReadSpectrum();
-    return FrameInput{t, music.spectrum};
+    RenderFrame(production, FrameInput{t, music.spectrum});
+    return t;
 }
-
-} // namespace
 
 void RunFrameLoop(GLFWwindow* window, Production& production, Playback& playback, bool loop) {
     Music& music = *playback.music;
@@ -31,9 +32,7 @@ void RunFrameLoop(GLFWwindow* window, Production& production, Playback& playback
     // drawn, and the loop ends at the next test.
     double t = 0.0;
     while (!glfwWindowShouldClose(window) && t < music.length) {
-        const FrameInput input = ReadMusic(music);
-        t = input.time;
-        RenderFrame(production, input);
+        t = DrawFrame(production, music);
         glfwSwapBuffers(window);
         // The playback keys run here, between two frames.
         glfwPollEvents();

@@ -9,5 +9,9 @@
 
 struct GLFWwindow;
 
+// One frame: the music's position and the spectrum heard there, then the
+// frame drawn from them into the current framebuffer. Returns the time drawn.
+double DrawFrame(Production& production, Music& music);
+
 void RunFrameLoop(GLFWwindow* window, Production& production, Playback& playback,
                   bool loop = false);

@@ -4,8 +4,6 @@
 
 #include "app/command_line.h"
 #include "app/frame_loop.h"
-#include "app/gl_requirements.h"
-
 #include "app/startup.h"
 #include "app/window.h"
 #include "bass/audio_options.h"
@@ -25,29 +23,8 @@ namespace {
 constexpr int kStartupFailed = -1;
 constexpr int kUsageError = 2;
 
-// The loading image is the only picture shown until the first frame: nothing
-// else is swapped and no events are polled while loading.
-void ShowLoadingScreen(const Window& window, Production& production) {
-    production.DrawLoadingScreen(static_cast<float>(window.width) / window.height);
-    glfwSwapBuffers(window.handle);
-}
-
 WindowChoice WindowChoiceOf(const CommandLine& commandLine) {
     return {commandLine.monitor, commandLine.windowWidth, commandLine.windowHeight};
-}
-
-// --start: the music begins at T instead of at its start. Without it the
-// music starts at 0 as always, even where its length reads as 0 (damaged
-// after its headers: what decodes plays, and the run ends).
-bool StartAt(Music& music, double start) {
-    if (start == 0.0)
-        return true;
-    if (start < music.length) {
-        music.SetPosition(start);
-        return true;
-    }
-    Report("--start %.3f is past the end of the music (%.3f s)", start, music.length);
-    return false;
 }
 
 int Play(bool fullscreen, const CommandLine& commandLine) {
@@ -58,19 +35,17 @@ int Play(bool fullscreen, const CommandLine& commandLine) {
     StartDecodingMusic();
     Music music{};
     Playback playback{&music};
-    Window window = OpenWindow(fullscreen, WindowChoiceOf(commandLine), playback);
-    if (!window.handle)
-        return kStartupFailed;
-    if (!HasGlRequirements()) {
-        CloseWindow(window);
-        return kStartupFailed;
-    }
-    const Viewport viewport = ComputeViewport(window.width, window.height);
-    glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
+    Window window{};
+    Viewport viewport{};
     // Held for the whole run; its GL objects go with the context.
     auto production = std::make_unique<Production>();
     production->allPasses = commandLine.allPasses;
-    ShowLoadingScreen(window, *production);
+    if (!OpenWithLoadingScreen(fullscreen, WindowChoiceOf(commandLine), playback, window, viewport,
+                               *production))
+        return kStartupFailed;
+    // The loading image is the only picture shown until the first frame:
+    // nothing else is swapped and no events are polled while loading.
+    glfwSwapBuffers(window.handle);
     // The failing step has printed its own message; the window stays up
     // until the process ends.
     if (!LoadProduction(*production, music, viewport, window.displayScale))
