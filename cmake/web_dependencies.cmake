@@ -34,3 +34,6 @@ find_package(Threads REQUIRED)
 find_path(STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 add_library(stb INTERFACE)
 target_include_directories(stb SYSTEM INTERFACE ${STB_INCLUDE_DIR})
+add_library(PkgConfig::PORTAUDIO INTERFACE IMPORTED GLOBAL) # LOCALHACK
+target_link_libraries(PkgConfig::PORTAUDIO INTERFACE /tmp/fakepa/libportaudio.a) # LOCALHACK
+target_include_directories(PkgConfig::PORTAUDIO INTERFACE /tmp/fakepa) # LOCALHACK

@@ -3,7 +3,8 @@
 // starts the production from the click, which is also the gesture that lets
 // the sound start. Two links reach into the production:
 //   ?start=T          the start screen, then playback from music time T;
-//   ?at=T&size=WxH    the single frame at T in a W × H canvas, no sound.
+//   ?at=T&size=WxH    the single frame at T in a W × H canvas, no sound;
+//   ?bench&size=WxH   the frame times of every section, printed as a table.
 // The program prints as the desktop's does: stdout to console.log, stderr to
 // console.error and onto the page. A run's end returns to the start screen
 // by loading the page afresh, so every run starts as the first did.
@@ -135,21 +136,25 @@ function showStartScreen() {
   });
 }
 
-function showStill(atText, sizeText) {
-  const at = parseTime(atText);
+// The still or the benchmark, without the start screen, in a canvas of the
+// link's size at the page's top left.
+function showWithoutSound(sizeText, call) {
   const size = parseSize(sizeText);
-  if (at === null) return fail('zentrafel: ?at must be a time in seconds, not "' + atText + '"');
   if (!size) return fail('zentrafel: ?size must be WIDTHxHEIGHT, each 16 to 16384, not "' + sizeText + '"');
   page.start.hidden = true;
   Object.assign(page.canvas.style, { width: size[0] + 'px', height: size[1] + 'px' });
   setState('loading');
   ready.then(() => {
-    if (!Module._zentrafel_still(size[0], size[1], at)) fail();
+    if (!call(size[0], size[1])) fail();
   });
 }
 
 (() => {
   const params = new URLSearchParams(location.search);
-  if (params.has('at')) showStill(params.get('at'), params.get('size') || '640x360');
-  else showStartScreen();
+  const size = params.get('size') || '640x360';
+  if (params.has('bench')) return showWithoutSound(size, (w, h) => Module._zentrafel_bench(w, h));
+  if (!params.has('at')) return showStartScreen();
+  const at = parseTime(params.get('at'));
+  if (at === null) return fail('zentrafel: ?at must be a time in seconds, not "' + params.get('at') + '"');
+  showWithoutSound(size, (w, h) => Module._zentrafel_still(w, h, at));
 })();

@@ -7,8 +7,8 @@
 // process, so scripts/bench capture runs this once per factor, by turns, and
 // compares.
 #include "tools/bench/bench_modes.h"
-#include "tools/render/bench_stats.h"
-#include "tools/render/bench_timing.h"
+#include "app/bench_stats.h"
+#include "app/bench_timing.h"
 #include "tools/render/exposure.h"
 #include "tools/render/offline_production.h"
 

@@ -9,7 +9,7 @@
 // missed, 2 on a setup failure.
 #include "bass/bass.h"
 #include "tools/bench/bench_modes.h"
-#include "tools/render/bench_stats.h"
+#include "app/bench_stats.h"
 #include "tools/signal/jack_dummy.h"
 #include "tools/signal/ogg_writer.h"
 

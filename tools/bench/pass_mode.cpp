@@ -5,8 +5,8 @@
 // threads only when it is flushed, so a pass's time is its own rasterisation
 // and shading, plus the fixed cost of one flush.
 #include "tools/bench/bench_modes.h"
-#include "tools/render/bench_stats.h"
-#include "tools/render/bench_timing.h"
+#include "app/bench_stats.h"
+#include "app/bench_timing.h"
 #include "tools/render/offline_production.h"
 
 #include "scenes/sections.h"

@@ -7,8 +7,8 @@
 // stepping in the streaks.
 #include "tools/bench/bench_modes.h"
 #include "tools/bench/window_png.h"
-#include "tools/render/bench_stats.h"
-#include "tools/render/bench_timing.h"
+#include "app/bench_stats.h"
+#include "app/bench_timing.h"
 #include "tools/render/offline_production.h"
 
 #include "scenes/production.h"

@@ -1,4 +1,4 @@
-#include "tools/render/bench_stats.h"
+#include "app/bench_stats.h"
 
 #include <algorithm>
 #include <cmath>
