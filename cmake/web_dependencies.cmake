@@ -24,6 +24,7 @@ endfunction()
 zentrafel_web_library(PkgConfig::VORBISFILE vorbisfile vorbis ogg)
 zentrafel_web_library(PkgConfig::KISSFFT kissfft-float)
 target_include_directories(PkgConfig::KISSFFT SYSTEM INTERFACE ${ZENTRAFEL_WEB_DEPS}/include/kissfft)
+target_compile_definitions(PkgConfig::KISSFFT INTERFACE kiss_fft_scalar=float)
 zentrafel_web_library(PkgConfig::GLESV2)
 zentrafel_web_library(PkgConfig::GLFW)
 target_link_options(PkgConfig::GLFW INTERFACE -sUSE_GLFW=3)
@@ -34,6 +35,3 @@ find_package(Threads REQUIRED)
 find_path(STB_INCLUDE_DIR stb_image.h PATHS /usr/include/stb NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 add_library(stb INTERFACE)
 target_include_directories(stb SYSTEM INTERFACE ${STB_INCLUDE_DIR})
-add_library(PkgConfig::PORTAUDIO INTERFACE IMPORTED GLOBAL) # LOCALHACK
-target_link_libraries(PkgConfig::PORTAUDIO INTERFACE /tmp/fakepa/libportaudio.a) # LOCALHACK
-target_include_directories(PkgConfig::PORTAUDIO INTERFACE /tmp/fakepa) # LOCALHACK
