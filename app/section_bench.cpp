@@ -23,7 +23,7 @@ void SectionTimes(const std::function<void(double)>& drawAt, const BenchSection&
                   double* samples) {
     const double step = (section.end - section.start) / kFramesPerSection;
     drawAt(section.start + 0.5 * step);
-    glFinish();
+    WaitForGl();
     for (int i = 0; i < kFramesPerSection; ++i) {
         const double t = section.start + (i + 0.5) * step;
         samples[i] = FinishedMilliseconds([&] { drawAt(t); });
