@@ -87,6 +87,15 @@ void MakeLineIndices() {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 }
 
+// The desktop's depth buffers have 24 bits, and lines crossing in the line
+// field meet within 16 bits' reach: the depth test needs the 24. WebGL 1
+// offers no 24-bit depth format alone, but its depth-and-stencil format has
+// the 24 bits.
+bool DepthWithStencil() {
+    const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    return !HasExtension("GL_OES_depth24") && version && std::strstr(version, "WebGL");
+}
+
 // GL_CLAMP mixes the border colour (transparent black, never changed by the
 // production) into the outermost half texel; GL_CLAMP_TO_BORDER does exactly
 // that where the context has it (an extension of GLES 2, core in ES 3.2).
@@ -94,15 +103,19 @@ void MakeLineIndices() {
 // filters it with the same arithmetic as GL_CLAMP, where GL_CLAMP_TO_EDGE
 // takes an 8-bit path that rounds otherwise.
 GLint ClampWrap() {
-    const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     const char* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-    const bool border = (extensions && (std::strstr(extensions, "GL_OES_texture_border_clamp") ||
-                                        std::strstr(extensions, "GL_EXT_texture_border_clamp"))) ||
+    const bool border = HasExtension("GL_OES_texture_border_clamp") ||
+                        HasExtension("GL_EXT_texture_border_clamp") ||
                         (version && std::strncmp(version, "OpenGL ES 3.2", 13) == 0);
     return border ? 0x812D /* GL_CLAMP_TO_BORDER */ : GL_MIRRORED_REPEAT;
 }
 
 } // namespace
+
+bool HasExtension(const char* name) {
+    const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    return all && std::strstr(all, name) != nullptr;
+}
 
 bool InitLayer() {
     LayerState& s = gLayer;
@@ -134,6 +147,7 @@ bool InitLayer() {
     MakeLineIndices();
     glGetIntegerv(GL_VIEWPORT, s.viewport);
     s.clampWrap = ClampWrap();
+    s.depthWithStencil = DepthWithStencil();
     s.ready = true;
     return true;
 }

@@ -92,6 +92,9 @@ struct LayerState {
     bool depthTest = false;
     // What GL_CLAMP becomes (InitLayer says why).
     GLint clampWrap = GL_MIRRORED_REPEAT;
+    // A depth renderbuffer is stored with stencil and attached as both
+    // (WebGL 1's only depth format of more than 16 bits).
+    bool depthWithStencil = false;
     GLint viewport[4] = {0, 0, 0, 0};
     std::vector<GLint> viewportStack;   // four values per glPushAttrib
     std::vector<GLint> pixelStoreStack; // pack, unpack alignment per push
@@ -112,3 +115,5 @@ extern LayerState gLayer;
 
 // Compiles the layer's programs and sizes the buffers; once per context.
 bool InitLayer();
+// Whether the context's extension string names `name`.
+bool HasExtension(const char* name);

@@ -7,11 +7,6 @@
 
 namespace {
 
-bool HasExtension(const char* name) {
-    const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
-    return all && std::strstr(all, name) != nullptr;
-}
-
 int ChannelsOf(GLenum format) {
     switch (format) {
     case GL_LUMINANCE:
@@ -62,10 +57,17 @@ const TextureLevel0* BoundLevel0() {
     return found == gLayer.textures.end() ? nullptr : &found->second;
 }
 
-// 24-bit depth where the context offers it (WebGL 1 does not), else 16.
+// WebGL 1's depth and stencil, attached as one.
+constexpr GLenum kWebGlDepthStencil = 0x84F9;
+constexpr GLenum kWebGlDepthStencilAttachment = 0x821A;
+
+// 24-bit depth where the context offers it (in WebGL 1 only with stencil),
+// else 16.
 GLenum RenderbufferFormat(GLenum internalFormat) {
     switch (internalFormat) {
     case GL_DEPTH_COMPONENT:
+        if (gLayer.depthWithStencil)
+            return kWebGlDepthStencil;
         return HasExtension("GL_OES_depth24") ? 0x81A6 /* GL_DEPTH_COMPONENT24_OES */
                                               : GL_DEPTH_COMPONENT16;
     case GL_DEPTH24_STENCIL8_EXT:
@@ -133,6 +135,8 @@ void zgl_FramebufferTexture2DEXT(GLenum, GLenum attachment, GLenum textarget, GL
 
 void zgl_FramebufferRenderbufferEXT(GLenum, GLenum attachment, GLenum renderbufferTarget,
                                     GLuint renderbuffer) {
+    if (attachment == GL_DEPTH_ATTACHMENT && gLayer.depthWithStencil)
+        attachment = kWebGlDepthStencilAttachment;
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, attachment, renderbufferTarget, renderbuffer);
 }
 
