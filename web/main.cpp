@@ -47,6 +47,14 @@ Run& run = *new Run();
 // of the music).
 void Finish(const char* how) {
     emscripten_cancel_main_loop();
+    // The audio library's error text ends without a line end: the console
+    // shows a line at its end, so what is left is flushed through as one.
+    std::fflush(stdout);
+    EM_ASM({
+        const out = FS.getStream(1);
+        if (out && out.tty)
+            out.stream_ops.flush(out);
+    });
     EM_ASM({ Module.zentrafelFinished(UTF8ToString($0)); }, how);
 }
 

@@ -21,13 +21,19 @@ function setState(state) {
   document.body.dataset.state = state;
 }
 
+// Everything printed, in order: a failed start shows it all, as a terminal
+// would show the desktop's.
+const printed = [];
+
 function printLine(text) {
   console.log(text);
+  printed.push(text);
   if (text.startsWith('time:')) page.time.textContent = text;
 }
 
 function printError(text) {
   console.error(text);
+  printed.push(text);
   page.messages.textContent += text + '\n';
 }
 
@@ -35,6 +41,7 @@ function printError(text) {
 // page afresh, fetching everything again.
 function fail(text) {
   if (text) printError(text);
+  page.messages.textContent = printed.join('\n');
   setState('failed');
   page.start.hidden = false;
   document.getElementById('yes').onclick = document.getElementById('no').onclick = () =>
