@@ -35,15 +35,17 @@ function printError(text) {
   console.error(text);
   printed.push(text);
   page.messages.textContent += text + '\n';
+  page.messages.scrollTop = page.messages.scrollHeight;
 }
 
 // The start screen again, with what went wrong on it; a click now loads the
 // page afresh, fetching everything again.
 function fail(text) {
   if (text) printError(text);
-  page.messages.textContent = printed.join('\n');
   setState('failed');
   page.start.hidden = false;
+  page.messages.textContent = printed.join('\n');
+  page.messages.scrollTop = page.messages.scrollHeight;
   document.getElementById('yes').onclick = document.getElementById('no').onclick = () =>
     location.reload();
 }
