@@ -151,7 +151,9 @@ function showWithoutSound(sizeText, call) {
   const size = parseSize(sizeText);
   if (!size) return fail('zentrafel: ?size must be WIDTHxHEIGHT, each 16 to 16384, not "' + sizeText + '"');
   page.start.hidden = true;
-  Object.assign(page.canvas.style, { width: size[0] + 'px', height: size[1] + 'px' });
+  // Bounds, not a width and height: GLFW's canvas sizing removes those.
+  const [w, h] = size.map(side => side + 'px');
+  Object.assign(page.canvas.style, { minWidth: w, maxWidth: w, minHeight: h, maxHeight: h });
   setState('loading');
   ready.then(() => {
     if (!call(size[0], size[1])) fail();
