@@ -27,6 +27,8 @@ void Voice::Post(bool play, int64_t frame) {
     playing = play;
     cursor = double(frame);
     running = false;
+    postedAt = WebAudioTime();
+    postedFrame = cursor;
 }
 
 bool Voice::Heard(double* offset) const {
@@ -52,6 +54,8 @@ void Voice::Feed(const BlockDecoder& blocks) {
         const bool joins = running && End() >= now + kLeadSeconds;
         if (joins && End() >= now + kAheadSeconds)
             return;
+        if (!joins)
+            CatchUp(now);
         const int frames = Available(blocks);
         if (frames == 0)
             return;
@@ -78,9 +82,20 @@ double Voice::End() const {
     return double(segmentStart + segmentFrames) / rate;
 }
 
+// Where a segment starting now is heard: the lead after the context's time,
+// and the output's latency after that.
+void Voice::CatchUp(double now) {
+    if (postedAt < 0.0)
+        return;
+    const double start = std::ceil((now + kLeadSeconds) * rate) / rate;
+    const double late = start + (now - WebAudioHeardTime()) - postedAt;
+    cursor = std::min(postedFrame + late * double(pcm->rate), double(pcm->frames));
+}
+
 void Voice::StartSegment(double now) {
     running = true;
     segmentStart = int64_t(std::ceil((now + kLeadSeconds) * rate));
+    postedAt = -1.0;
     segmentFrame = cursor;
     segmentFrames = 0;
 }

@@ -12,6 +12,12 @@
 // or where the buffers ran dry (no Feed for kAheadSeconds: a page in the
 // background), from the frame where they stopped.
 //
+// The first segment after a command starts that much later than the command
+// (the wait for the next Feed, the lead, the output's latency), so it starts
+// that much further into the sound: from the first frame heard on, the music
+// keeps time with the wall clock as if it had started at the command, the
+// way a pause, a resume and a seek are timed by the viewer.
+//
 // The heard line: a segment maps context time onto frames, and the context
 // says which of its times is being heard now (WebAudioHeardTime), which
 // gives the frame heard now; never past the last frame scheduled. The
@@ -50,6 +56,7 @@ class Voice {
   private:
     int Available(const BlockDecoder& blocks) const;
     double End() const;
+    void CatchUp(double now);
     void StartSegment(double now);
     void Schedule(int frames);
 
@@ -59,7 +66,9 @@ class Voice {
     int id = 0;
 
     bool playing = false;
-    double cursor = 0.0; // the source frame of the next output frame
+    double cursor = 0.0;    // the source frame of the next output frame
+    double postedAt = -1.0; // the context's time at a command not yet scheduled
+    double postedFrame = 0.0;
     bool running = false;
     int64_t segmentStart = 0; // the context frame where the segment begins
     double segmentFrame = 0.0;
