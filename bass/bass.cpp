@@ -5,6 +5,7 @@
 
 #include "bass/audio_options.h"
 #include "bass/bass_decode.h"
+#include "bass/bass_decode_ahead.h"
 #include "bass/bass_library.h"
 #include "bass/bass_output.h"
 #include "bass/bass_prefetch.h"
@@ -65,21 +66,22 @@ BOOL InitOutput(DWORD freq) {
     return Succeed(TRUE);
 }
 
-// Decodes the bytes the call names into `pcm`; returns an error code.
-int LoadPcm(BOOL mem, const void* file, QWORD offset, QWORD length, PcmBuffer& pcm) {
+// Fills the stream's sound from the bytes the call names; returns an error
+// code.
+int LoadPcm(BOOL mem, const void* file, QWORD offset, QWORD length, Stream& stream) {
     if (mem) {
         if (length == 0)
             return BASS_ERROR_ILLPARAM;
-        return DecodeOggVorbis(static_cast<const uint8_t*>(file) + offset, size_t(length), pcm);
+        return FillStream(stream, static_cast<const uint8_t*>(file) + offset, size_t(length));
     }
     const char* path = static_cast<const char*>(file);
     std::vector<uint8_t> bytes;
     int code = ReadFileBytes(path, offset, length, bytes);
     if (code != BASS_OK)
         return code;
-    if (offset == 0 && length == 0 && TakePrefetch(path, bytes, pcm, code))
+    if (offset == 0 && length == 0 && TakePrefetch(path, bytes, stream.pcm, code))
         return code;
-    return DecodeOggVorbis(bytes.data(), bytes.size(), pcm);
+    return FillStream(stream, bytes.data(), bytes.size());
 }
 
 } // namespace
@@ -125,7 +127,7 @@ HSTREAM BASS_StreamCreateFile(BOOL mem, const void* file, QWORD offset, QWORD le
     if (calls.streamCount == BassLibrary::Calls::kMaxStreams)
         return Fail(BASS_ERROR_NOCHAN, HSTREAM(0));
     Stream* stream = new Stream();
-    int code = LoadPcm(mem, file, offset, length, stream->pcm);
+    int code = LoadPcm(mem, file, offset, length, *stream);
     Voice* voice = code == BASS_OK && calls.currentDevice == -1 ? AddVoice(&stream->pcm) : nullptr;
     if (code == BASS_OK && calls.currentDevice == -1 && !voice)
         code = BASS_ERROR_NOCHAN;
@@ -211,7 +213,9 @@ DWORD BASS_ChannelGetData(DWORD handle, void* buffer, DWORD length) {
         return Fail(BASS_ERROR_ILLPARAM, DWORD(-1));
     if (length != BASS_DATA_FFT256)
         return Fail(BASS_ERROR_NOTAVAIL, DWORD(-1));
-    ComputeSpectrum(stream->pcm, stream->Frame(), static_cast<float*>(buffer));
+    const int64_t frame = stream->Frame();
+    stream->Decode(frame - kSpectrumFrames, frame);
+    ComputeSpectrum(stream->pcm, frame, static_cast<float*>(buffer));
     return Succeed(DWORD(kSpectrumBins * sizeof(float)));
 }
 

@@ -1,12 +1,10 @@
 #include "bass/bass_decode.h"
 
 #include "bass/bass.h"
-
-#include <vorbis/vorbisfile.h>
+#include "bass/bass_ogg_memory.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <thread>
 
 namespace {
@@ -17,41 +15,6 @@ constexpr int kBigEndian = 1;
 #else
 constexpr int kBigEndian = 0;
 #endif
-
-// A read cursor over the file's bytes, for libvorbisfile's callbacks.
-struct MemoryReader {
-    const uint8_t* data;
-    size_t size;
-    size_t pos;
-};
-
-size_t ReadMemory(void* dst, size_t size, size_t count, void* source) {
-    MemoryReader* reader = static_cast<MemoryReader*>(source);
-    if (size == 0)
-        return 0;
-    size_t items = std::min(count, (reader->size - reader->pos) / size);
-    if (items == 0)
-        return 0; // also keeps an empty file's null data pointer out of memcpy
-    std::memcpy(dst, reader->data + reader->pos, items * size);
-    reader->pos += items * size;
-    return items;
-}
-
-int SeekMemory(void* source, ogg_int64_t offset, int whence) {
-    MemoryReader* reader = static_cast<MemoryReader*>(source);
-    ogg_int64_t base = whence == SEEK_CUR   ? ogg_int64_t(reader->pos)
-                       : whence == SEEK_END ? ogg_int64_t(reader->size)
-                                            : 0;
-    ogg_int64_t target = base + offset;
-    if (target < 0 || target > ogg_int64_t(reader->size))
-        return -1;
-    reader->pos = size_t(target);
-    return 0;
-}
-
-long TellMemory(void* source) {
-    return long(static_cast<MemoryReader*>(source)->pos);
-}
 
 // A header claiming a huge length must not make us reserve gigabytes: reserve
 // at most what a generous compression ratio allows and let the rest grow.
@@ -82,18 +45,13 @@ void DecodeBody(OggVorbis_File& vf, PcmBuffer& out) {
     out.samples.resize(size_t(out.frames) * size_t(out.channels));
 }
 
-bool Open(MemoryReader& reader, OggVorbis_File& vf) {
-    ov_callbacks callbacks{ReadMemory, SeekMemory, nullptr, TellMemory};
-    return ov_open_callbacks(&reader, &vf, nullptr, 0, callbacks) == 0;
-}
-
 // Frames [from, to) of a file already known to hold exactly `to` frames, or
 // false on any hole, error or early end on the way.
 bool DecodeRange(const uint8_t* data, size_t size, int64_t from, int64_t to, int channels,
                  std::vector<int16_t>& out) {
     MemoryReader reader{data, size, 0};
     OggVorbis_File vf;
-    if (!Open(reader, vf))
+    if (!OpenOggVorbis(reader, vf))
         return false;
     const size_t wanted = size_t(to - from) * size_t(channels);
     out.reserve(out.size() + wanted);
@@ -113,25 +71,21 @@ bool DecodeRange(const uint8_t* data, size_t size, int64_t from, int64_t to, int
     return ok;
 }
 
-// Whether the file is one seekable stream whose headers' length is what it
-// holds: the length decodes to its last frame and nothing after it. Fills in
-// everything but the samples.
+// Whether the file is one seekable stream of more than ten seconds whose
+// headers' length is what it holds (HoldsItsLength). Fills in everything but
+// the samples.
 bool PlainAndLong(const uint8_t* data, size_t size, PcmBuffer& out) {
     MemoryReader reader{data, size, 0};
     OggVorbis_File vf;
-    if (!Open(reader, vf))
+    if (!OpenOggVorbis(reader, vf))
         return false;
     const int64_t total = ov_pcm_total(&vf, -1);
     out.frames = total;
     out.channels = ov_info(&vf, -1)->channels;
     out.rate = ov_info(&vf, -1)->rate;
-    const bool plain = ov_seekable(&vf) && ov_streams(&vf) == 1 && total > 10 * int64_t(out.rate);
-    char chunk[64];
-    int section = 0;
-    const bool endsThere = plain && ov_pcm_seek(&vf, total) == 0 &&
-                           ov_read(&vf, chunk, sizeof chunk, kBigEndian, 2, 1, &section) == 0;
+    const bool plain = total > 10 * int64_t(out.rate) && HoldsItsLength(vf);
     ov_clear(&vf);
-    return endsThere;
+    return plain;
 }
 
 } // namespace
@@ -159,7 +113,7 @@ int ReadFileBytes(const char* path, uint64_t offset, uint64_t length, std::vecto
 int DecodeOggVorbis(const uint8_t* data, size_t size, PcmBuffer& out) {
     MemoryReader reader{data, size, 0};
     OggVorbis_File vf;
-    if (!Open(reader, vf))
+    if (!OpenOggVorbis(reader, vf))
         return BASS_ERROR_FILEFORM;
     vorbis_info* info = ov_info(&vf, -1);
     out.channels = info->channels;

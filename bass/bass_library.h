@@ -6,21 +6,29 @@
 // while the process exits.
 //
 // Each part belongs to one file, and its comment says which thread touches it.
+// The output and the decoding ahead differ between the desktop and the web
+// build (Emscripten: Web Audio, no threads), and so does their state.
 #pragma once
 
 #include "bass/bass.h"
 #include "bass/bass_pcm.h"
 #include "bass/bass_spectrum.h"
 #include "bass/bass_stream.h"
-#include "bass/bass_voice.h"
 
 #include <kiss_fftr.h>
+
+#ifdef __EMSCRIPTEN__
+#include "bass/bass_voice_web.h"
+#else
+#include "bass/bass_voice.h"
+
 #include <portaudio.h>
 
 #include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
+#endif
 
 struct BassLibrary {
     // The call layer (bass.cpp): the last error code, the devices and the
@@ -38,6 +46,27 @@ struct BassLibrary {
         int streamCount = 0;
     } calls;
 
+    // The FFT behind BASS_DATA_FFT256 (bass_spectrum.cpp): the plan and the
+    // window made once, and the buffers it computes in. The calling thread.
+    struct Spectrum {
+        kiss_fftr_cfg plan = nullptr;
+        float window[kSpectrumFrames] = {};
+        kiss_fft_scalar input[kSpectrumFrames] = {};
+        kiss_fft_cpx output[kSpectrumFrames / 2 + 1] = {};
+    } spectrum;
+
+#ifdef __EMSCRIPTEN__
+    // Device -1 in the browser (bass_output_web.cpp): the AudioContext's
+    // rate and the voices, one per stream made on it. The calling thread (the
+    // only one). Each stream's decoding ahead is its own (Stream::blocks).
+    struct Output {
+        static constexpr int kMaxVoices = 64;
+
+        Voice voices[kMaxVoices];
+        int voiceCount = 0;
+        double rate = 0.0;
+    } output;
+#else
     // Device -1 (bass_output.cpp). Opened and voices attached on the calling
     // thread; once the stream runs, the output thread reads all of it.
     struct Output {
@@ -51,15 +80,6 @@ struct BassLibrary {
         // The stream's nominal latency, for host APIs that report no times.
         double latency = 0.0;
     } output;
-
-    // The FFT behind BASS_DATA_FFT256 (bass_spectrum.cpp): the plan and the
-    // window made once, and the buffers it computes in. The calling thread.
-    struct Spectrum {
-        kiss_fftr_cfg plan = nullptr;
-        float window[kSpectrumFrames] = {};
-        kiss_fft_scalar input[kSpectrumFrames] = {};
-        kiss_fft_cpx output[kSpectrumFrames / 2 + 1] = {};
-    } spectrum;
 
     // The decode ahead (bass_prefetch.cpp): started and taken on the calling
     // thread, filled by its worker until the worker is joined.
@@ -76,6 +96,7 @@ struct BassLibrary {
                 worker.join();
         }
     } prefetch;
+#endif
 };
 
 extern BassLibrary& bass;

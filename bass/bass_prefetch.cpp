@@ -3,6 +3,7 @@
 #include "bass/bass_decode.h"
 #include "bass/bass_library.h"
 
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -13,10 +14,17 @@ void Decode(BassLibrary::Prefetch* job) {
         job->code = DecodeOggVorbisSideBySide(job->bytes.data(), job->bytes.size(), job->pcm);
 }
 
+// A process that ends before taking a decode ahead waits for its thread.
+void JoinAtExit() {
+    static const bool registered = std::atexit([] { bass.prefetch.Finish(); }) == 0;
+    (void)registered;
+}
+
 } // namespace
 
 void StartPrefetch(const char* path) {
     BassLibrary::Prefetch& prefetch = bass.prefetch;
+    JoinAtExit();
     prefetch.Finish();
     prefetch.path = path;
     prefetch.bytes.clear();

@@ -1,12 +1,20 @@
 #include "bass/bass_stream.h"
 
+#include "bass/bass_blocks.h"
+#include "bass/bass_library.h"
+#include "bass/bass_spectrum.h"
+
 #include <algorithm>
 #include <cmath>
+
+Stream::Stream() = default;
+Stream::~Stream() = default;
 
 void Stream::Open(Voice* outputVoice) {
     voice = outputVoice;
     freeClock.Reset(double(pcm.rate), pcm.frames);
     heardClock.Reset(double(pcm.rate), pcm.frames);
+    DecodeAround(0);
 }
 
 int64_t Stream::Frame() {
@@ -45,6 +53,7 @@ void Stream::Stop() {
 
 void Stream::MoveTo(int64_t frame) {
     frame = std::clamp<int64_t>(frame, 0, pcm.frames);
+    DecodeAround(frame);
     double now = SteadySeconds();
     if (!voice) {
         freeClock.MoveTo(frame, now);
@@ -52,4 +61,14 @@ void Stream::MoveTo(int64_t frame) {
     }
     heardClock.MoveTo(frame, now);
     voice->Post(heardClock.Playing(), frame);
+}
+
+void Stream::Decode(int64_t from, int64_t to) {
+    if (blocks)
+        blocks->Decode(from, to);
+}
+
+// The spectrum's frames before the position and a block of sound after it.
+void Stream::DecodeAround(int64_t frame) {
+    Decode(frame - kSpectrumFrames, frame + BlockDecoder::kBlockFrames);
 }

@@ -105,7 +105,7 @@ void Step() {
     }
     run.time = DrawFrame(*run.production, run.music);
     // The decoding the music still needs, between two frames.
-    // AudioDecodeAhead();
+    AudioDecodeAhead();
 }
 
 // Opens the canvas's window at width × height device pixels with the loading

@@ -123,8 +123,13 @@ function enterFullscreen() {
 
 function begin(fullscreen, start) {
   performance.mark('zentrafel:click');
-  // Made inside the click, so the browser lets it play.
-  Module.audioContext = new AudioContext();
+  // Made inside the click, so the browser lets it play; at the music's rate,
+  // so the browser alone converts to the device's.
+  try {
+    Module.audioContext = new AudioContext({ sampleRate: 44100 });
+  } catch (error) {
+    console.warn('no Web Audio: ' + error.message);
+  }
   setState('loading');
   page.start.hidden = true;
   page.canvas.focus();
