@@ -127,9 +127,13 @@ class Page:
         return paused, self.browser.evaluate("window.zentrafelKeyTimes.at(-1)") / 1000.0
 
     def peek(self):
-        """While paused: resumes and pauses again at once; the printed time."""
+        """While paused: resumes and pauses again at once. The printed time,
+        and how long the page was resumed for: the wall time between the
+        two presses as they reached it (1 ms steps)."""
         self.browser.key("Space")
-        return self.pause()[0]
+        printed = self.pause()[0]
+        resumed, paused = self.browser.evaluate("window.zentrafelKeyTimes.slice(-2)")
+        return printed, (paused - resumed + 1) / 1000.0
 
     def _time_line_after(self, seen, timeout=WAIT):
         deadline = time.monotonic() + timeout

@@ -10,6 +10,7 @@ import os
 import re
 import shutil
 import subprocess
+import sys
 import tempfile
 import threading
 
@@ -25,12 +26,19 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class _QuietServer(http.server.ThreadingHTTPServer):
+    # A page that reloads itself hangs up on the requests it has under way.
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 class Server:
     """Serves a folder at a free port until closed."""
 
     def __init__(self, folder=FOLDER):
         handler = functools.partial(_QuietHandler, directory=folder)
-        self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self.httpd = _QuietServer(("127.0.0.1", 0), handler)
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
         self.thread.start()
 
