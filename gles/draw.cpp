@@ -6,6 +6,7 @@
 #include "gles/wide_lines.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -108,13 +109,16 @@ size_t WidenLines(const Matrix& mvp, size_t count) {
             ToWindow(map, ends[e], true);
         }
         LineCorner corners[4];
+        float quad[4] = {0.0f, 0.0f, 0.0f, 0.0f};
         if (!ClipLine(map, ends[0], ends[1]) ||
-            !WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, corners))
+            !WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, corners,
+                       gLayer.linesCoveredInShader ? quad : nullptr))
             continue;
         for (const LineCorner& c : corners) {
             LayerVertex& out = gLayer.output[n++];
             std::copy(c.clip, c.clip + 4, out.position);
             std::copy(c.color, c.color + 4, out.color);
+            std::copy(quad, quad + 4, out.texCoord);
         }
     }
     return n;
@@ -138,6 +142,16 @@ void UseFixedFunction(bool textured, const float* flat) {
         glUniform4fv(gLayer.flatColor[i], 1, flat);
 }
 
+// The program that chooses the lines' pixels itself, told how the layer's
+// window y runs (top down in the window) and the lines' width.
+void UseCoveredLineProgram() {
+    const GLint* v = gLayer.viewport;
+    const bool flipped = gLayer.drawFramebuffer == 0;
+    glUseProgram(gLayer.coveredLineProgram);
+    glUniform4f(gLayer.lineSpace, flipped ? -1.0f : 1.0f, float(2 * v[1] + v[3]),
+                std::max(1.0f, std::round(gLayer.lineWidth)), 0.0f);
+}
+
 // Four corners a line, drawn by index in batches of kLinesPerBatch lines.
 void DrawWidenedLines(size_t corners) {
     if (corners == 0)
@@ -158,7 +172,10 @@ void DrawFixedFunctionLines(size_t count) {
     const size_t n = WidenLines(ModelViewProjection(), count);
     const GLint* v = gLayer.viewport;
     const GLint m = static_cast<GLint>(kLineMargin);
-    glUseProgram(gLayer.lineProgram);
+    if (gLayer.linesCoveredInShader)
+        UseCoveredLineProgram();
+    else
+        glUseProgram(gLayer.lineProgram);
     glViewport(v[0] - m, v[1] - m, v[2] + 2 * m, v[3] + 2 * m);
     DrawWidenedLines(n);
     glViewport(v[0], v[1], v[2], v[3]);

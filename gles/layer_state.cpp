@@ -33,6 +33,60 @@ const char kLineVertex[] = "attribute vec4 zgl_Vertex;\n"
 const char kLineFragment[] = "precision highp float;\n"
                              "varying vec4 color;\n"
                              "void main() { gl_FragColor = color; }\n";
+// Lines covered in the shader: the rasteriser draws each line's quad grown
+// by a pixel all round, and the fragment shader keeps the pixels whose
+// centres the desktop's rasteriser covers. `quad` holds the line's lower
+// long edge, from the corner v1- to v2-, in the rasteriser's sample space
+// (window coordinates less half a pixel; multiples of 1/256), major axis
+// first, the major coordinate of v1- raised by kYMajor for a y-major line;
+// the upper edge lies the width further along the minor axis. The edges'
+// fill rule is the rasteriser's: a sample on an edge is in where the inside
+// lies towards +x, or, on an edge along the x axis, towards +y.
+const char kCoveredLineVertex[] = "attribute vec4 zgl_Vertex;\n"
+                                  "attribute vec4 zgl_Color;\n"
+                                  "attribute vec4 zgl_MultiTexCoord0;\n"
+                                  "varying vec4 color;\n"
+                                  "varying vec4 quad;\n"
+                                  "void main() {\n"
+                                  "    gl_Position = zgl_Vertex;\n"
+                                  "    color = zgl_Color;\n"
+                                  "    quad = zgl_MultiTexCoord0;\n"
+                                  "}\n";
+const char kCoveredLineFragment[] =
+    "precision highp float;\n"
+    "uniform vec4 zgl_LineSpace;\n" // y flip (-1 or 1), K (y = K - y'), width
+    "varying vec4 color;\n"
+    "varying vec4 quad;\n"
+    // The interpolated constants back on their 1/256 grid.
+    "float Fixed(float v) { return floor(v * 256.0 + 0.5) / 256.0; }\n"
+    // A sample on the edge counts where the inside lies towards +x, or
+    // along an edge parallel to the x axis, towards +y.
+    "bool In(float e, vec2 inward) {\n"
+    "    return e > 0.0 || (e == 0.0 && (inward.x > 0.0 || (inward.x == 0.0 && inward.y > "
+    "0.0)));\n"
+    "}\n"
+    "void main() {\n"
+    "    vec4 q = vec4(Fixed(quad.x), Fixed(quad.y), Fixed(quad.z), Fixed(quad.w));\n"
+    "    bool yMajor = q.x > " ZGL_Y_MAJOR " - 2048.0;\n"
+    "    if (yMajor) q.x -= " ZGL_Y_MAJOR ";\n"
+    "    vec2 p = gl_FragCoord.xy;\n"
+    "    if (zgl_LineSpace.x < 0.0) p.y = zgl_LineSpace.y - p.y;\n"
+    "    p -= 0.5;\n"
+    "    vec2 s = yMajor ? p.yx : p;\n" // (major, minor)
+    "    if (q.z < q.x) q = q.zwxy;\n"  // the major coordinate grows from v to w
+    "    vec2 d = q.zw - q.xy;\n"
+    "    float lower = (s.y - q.y) * d.x - (s.x - q.x) * d.y;\n"
+    "    float upper = lower - zgl_LineSpace.z * d.x;\n"
+    // Inward normals in (major, minor), then as (x, y).
+    "    vec2 nStart = vec2(1.0, 0.0), nEnd = vec2(-1.0, 0.0);\n"
+    "    vec2 nLower = vec2(-d.y, d.x), nUpper = vec2(d.y, -d.x);\n"
+    "    if (yMajor) { nStart = nStart.yx; nEnd = nEnd.yx; nLower = nLower.yx; nUpper = "
+    "nUpper.yx; }\n"
+    "    if (!(In(s.x - q.x, nStart) && In(q.z - s.x, nEnd) && In(lower, nLower) &&\n"
+    "          In(-upper, nUpper)))\n"
+    "        discard;\n"
+    "    gl_FragColor = color;\n"
+    "}\n";
 const char kColorFragment[] =
     "precision highp float;\n"
     "uniform vec4 zgl_FlatColor;\n"
@@ -87,6 +141,16 @@ void MakeLineIndices() {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 }
 
+// The desktop's rasteriser snaps corners to 1/256 of a pixel. One that snaps
+// more coarsely (WebGL's software rasteriser snaps to 1/16) moves the wide
+// lines' edges by up to 1/32 of a pixel and with them the pixels along every
+// edge; there the fragment shader decides which pixels a line covers.
+GLint SubpixelBits() {
+    GLint bits = 0;
+    glGetIntegerv(GL_SUBPIXEL_BITS, &bits);
+    return bits;
+}
+
 // The desktop's depth buffers have 24 bits, and lines crossing in the line
 // field meet within 16 bits' reach: the depth test needs the 24. WebGL 1
 // offers no 24-bit depth format alone, but its depth-and-stencil format has
@@ -112,6 +176,10 @@ GLint ClampWrap() {
 
 } // namespace
 
+void CoverLinesInShader(bool on) {
+    gLayer.linesCoveredInShader = on;
+}
+
 bool HasExtension(const char* name) {
     const char* all = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
     return all && std::strstr(all, name) != nullptr;
@@ -122,8 +190,10 @@ bool InitLayer() {
     s.colorProgram = BuiltinProgram(kColorVertex, kColorFragment);
     s.textureProgram = BuiltinProgram(kColorVertex, kTextureFragment);
     s.lineProgram = BuiltinProgram(kLineVertex, kLineFragment);
-    if (!s.colorProgram || !s.textureProgram || !s.lineProgram)
+    s.coveredLineProgram = BuiltinProgram(kCoveredLineVertex, kCoveredLineFragment);
+    if (!s.colorProgram || !s.textureProgram || !s.lineProgram || !s.coveredLineProgram)
         return false;
+    s.lineSpace = glGetUniformLocation(s.coveredLineProgram, "zgl_LineSpace");
     glUseProgram(s.textureProgram);
     glUniform1i(glGetUniformLocation(s.textureProgram, "zgl_Texture"), 0);
     glUseProgram(0);
@@ -148,6 +218,7 @@ bool InitLayer() {
     glGetIntegerv(GL_VIEWPORT, s.viewport);
     s.clampWrap = ClampWrap();
     s.depthWithStencil = DepthWithStencil();
+    s.linesCoveredInShader = SubpixelBits() < 8;
     s.ready = true;
     return true;
 }

@@ -56,6 +56,8 @@ bool LinkWithLayerAttributes(GLuint program);
 // Wide lines are widened in a viewport this many pixels larger on each side,
 // so that GLES clips none of their corners.
 constexpr float kLineMargin = 1024.0f;
+// kYMajorOffset (wide_lines.h) as the line shader spells it.
+#define ZGL_Y_MAJOR "16384.0"
 // The most vertices one glBegin/glEnd or glDrawArrays may give (the wave
 // grid's 16384 lines), and the ring of vertex buffers they go through in turn
 // so that a buffer is not rewritten while the rasteriser still reads it.
@@ -103,6 +105,11 @@ struct LayerState {
     // layer's own, and the built-ins of each linked program.
     GLuint program = 0;
     GLuint colorProgram = 0, textureProgram = 0, lineProgram = 0;
+    // Lines whose pixels the fragment shader chooses (InitLayer says when),
+    // and its uniform: the flip of the layer's window y, and the width.
+    bool linesCoveredInShader = false;
+    GLuint coveredLineProgram = 0;
+    GLint lineSpace = -1;
     GLint flatColor[2] = {-1, -1}; // of colorProgram, textureProgram
     GLint flat[2] = {-1, -1};
     std::vector<ProgramBuiltins> programs;
@@ -115,5 +122,8 @@ extern LayerState gLayer;
 
 // Compiles the layer's programs and sizes the buffers; once per context.
 bool InitLayer();
+// Where lines are covered: by the rasteriser, or by the fragment shader
+// (chosen by InitLayer; the tests hold one against the other).
+void CoverLinesInShader(bool on);
 // Whether the context's extension string names `name`.
 bool HasExtension(const char* name);

@@ -214,14 +214,29 @@ bool ClipLine(const ViewportMap& map, WindowVertex& a, WindowVertex& b) {
 }
 
 bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b, float width,
-               float margin, LineCorner out[4]) {
+               float margin, LineCorner out[4], float* quad) {
     const float p1[2] = {a.x, a.y}, p2[2] = {b.x, b.y};
     float d[2] = {p1[0] - p2[0], p1[1] - p2[1]};
     if (d[0] * d[0] + d[1] * d[1] == 0.0f)
         return false;
     const bool xMajor = std::fabs(d[0]) >= std::fabs(d[1]);
-    const FixedQuad q =
-        MajorAxisQuad(EndOf(p1), EndOf(p2), d, std::max(1.0f, width), xMajor ? 0 : 1);
+    const int M = xMajor ? 0 : 1, m = 1 - M;
+    FixedQuad q = MajorAxisQuad(EndOf(p1), EndOf(p2), d, std::max(1.0f, width), M);
+    if (quad) {
+        // The lower long edge, v1- to v2-, in sample space; then the quad
+        // grown a pixel each way along both axes.
+        quad[0] = float(q.c[0][M] / 256.0) + (xMajor ? 0.0f : kYMajorOffset);
+        quad[1] = float(q.c[0][m] / 256.0);
+        quad[2] = float(q.c[1][M] / 256.0);
+        quad[3] = float(q.c[1][m] / 256.0);
+        const int towardsEnd = q.c[1][M] >= q.c[0][M] ? 256 : -256;
+        const int ahead[4] = {-towardsEnd, towardsEnd, towardsEnd, -towardsEnd};
+        const int side[4] = {-256, -256, 256, 256};
+        for (int i = 0; i < 4; ++i) {
+            q.c[i][M] += ahead[i];
+            q.c[i][m] += side[i];
+        }
+    }
     for (int i = 0; i < 4; ++i)
         out[i] =
             CornerAt(map, a, b, q.c[i][0] / 256.0 + 0.5, q.c[i][1] / 256.0 + 0.5, xMajor, margin);

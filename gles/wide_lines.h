@@ -23,7 +23,15 @@ struct LineCorner {
 // nothing of the line is inside.
 bool ClipLine(const ViewportMap& map, WindowVertex& a, WindowVertex& b);
 
+// Added to the first major coordinate of a y-major line's quad.
+constexpr float kYMajorOffset = 16384.0f;
+
 // The four corners of the line a-b of `width` pixels, drawn as the
-// triangles (0 1 2) and (0 2 3); false for a line of no length.
+// triangles (0 1 2) and (0 2 3); false for a line of no length. With `quad`,
+// for a fragment shader that chooses the pixels itself: the corners grown
+// by a pixel all round, and in quad[0..3] the line's lower long edge in the
+// rasteriser's sample space (window less half a pixel): the major, then the
+// minor coordinate of the corner v1-, then of v2-, the first raised by
+// kYMajorOffset for a y-major line.
 bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b, float width,
-               float margin, LineCorner out[4]);
+               float margin, LineCorner out[4], float* quad = nullptr);
