@@ -34,7 +34,7 @@ const char kLineFragment[] = "precision highp float;\n"
                              "varying vec4 color;\n"
                              "void main() { gl_FragColor = color; }\n";
 // Lines covered in the shader: the rasteriser draws each line's quad grown
-// by a pixel all round, and the fragment shader keeps the pixels whose
+// a little all round, and the fragment shader keeps the pixels whose
 // centres the desktop's rasteriser covers. `quad` holds the line's lower
 // long edge, from the corner v1- to v2-, in the rasteriser's sample space
 // (window coordinates less half a pixel; multiples of 1/256), major axis

@@ -48,6 +48,10 @@ WindowVertex Interpolate(const ViewportMap& map, float t, const WindowVertex& ou
 
 // --- the end points' diamond-exit rule and the corners --------------------
 
+// How far a quad covered in the shader grows, in 1/256 px: an eighth of a
+// pixel.
+constexpr int kGrowth = 32;
+
 int RoundHalfAway(float f) {
     return f >= 0.0f ? static_cast<int>(f + 0.5f) : static_cast<int>(f - 0.5f);
 }
@@ -224,14 +228,16 @@ bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex
     FixedQuad q = MajorAxisQuad(EndOf(p1), EndOf(p2), d, std::max(1.0f, width), M);
     if (quad) {
         // The lower long edge, v1- to v2-, in sample space; then the quad
-        // grown a pixel each way along both axes.
+        // grown by kGrowth each way along both axes: wide enough that a
+        // rasteriser snapping to 1/16 of a pixel still reaches every pixel
+        // the quad covers, narrow enough to add few pixels for the shader.
         quad[0] = float(q.c[0][M] / 256.0) + (xMajor ? 0.0f : kYMajorOffset);
         quad[1] = float(q.c[0][m] / 256.0);
         quad[2] = float(q.c[1][M] / 256.0);
         quad[3] = float(q.c[1][m] / 256.0);
-        const int towardsEnd = q.c[1][M] >= q.c[0][M] ? 256 : -256;
+        const int towardsEnd = q.c[1][M] >= q.c[0][M] ? kGrowth : -kGrowth;
         const int ahead[4] = {-towardsEnd, towardsEnd, towardsEnd, -towardsEnd};
-        const int side[4] = {-256, -256, 256, 256};
+        const int side[4] = {-kGrowth, -kGrowth, kGrowth, kGrowth};
         for (int i = 0; i < 4; ++i) {
             q.c[i][M] += ahead[i];
             q.c[i][m] += side[i];

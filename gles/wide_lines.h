@@ -29,7 +29,7 @@ constexpr float kYMajorOffset = 16384.0f;
 // The four corners of the line a-b of `width` pixels, drawn as the
 // triangles (0 1 2) and (0 2 3); false for a line of no length. With `quad`,
 // for a fragment shader that chooses the pixels itself: the corners grown
-// by a pixel all round, and in quad[0..3] the line's lower long edge in the
+// by an eighth of a pixel all round, and in quad[0..3] the line's lower long edge in the
 // rasteriser's sample space (window less half a pixel): the major, then the
 // minor coordinate of the corner v1-, then of v2-, the first raised by
 // kYMajorOffset for a y-major line.
