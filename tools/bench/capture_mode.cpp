@@ -6,9 +6,9 @@
 // over N plain frames is printed. A supersampled production is one per
 // process, so scripts/bench capture runs this once per factor, by turns, and
 // compares.
-#include "tools/bench/bench_modes.h"
 #include "app/bench_stats.h"
 #include "app/bench_timing.h"
+#include "tools/bench/bench_modes.h"
 #include "tools/render/exposure.h"
 #include "tools/render/offline_production.h"
 

@@ -7,9 +7,9 @@
 // 1 ms, never a backward step. --decode-minutes also times the decoding of
 // an M-minute stereo file at stream creation. Exit status 1 when a goal is
 // missed, 2 on a setup failure.
+#include "app/bench_stats.h"
 #include "bass/bass.h"
 #include "tools/bench/bench_modes.h"
-#include "app/bench_stats.h"
 #include "tools/signal/jack_dummy.h"
 #include "tools/signal/ogg_writer.h"
 

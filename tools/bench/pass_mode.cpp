@@ -4,9 +4,9 @@
 // beside the whole frame drawn at once. llvmpipe draws a pass on its worker
 // threads only when it is flushed, so a pass's time is its own rasterisation
 // and shading, plus the fixed cost of one flush.
-#include "tools/bench/bench_modes.h"
 #include "app/bench_stats.h"
 #include "app/bench_timing.h"
+#include "tools/bench/bench_modes.h"
 #include "tools/render/offline_production.h"
 
 #include "scenes/sections.h"

@@ -5,10 +5,10 @@
 // output over the line field and the particle cloud as PNG files, also at
 // the extremes a loud spectrum gives, to be looked at for banding and
 // stepping in the streaks.
-#include "tools/bench/bench_modes.h"
-#include "tools/bench/window_png.h"
 #include "app/bench_stats.h"
 #include "app/bench_timing.h"
+#include "tools/bench/bench_modes.h"
+#include "tools/bench/window_png.h"
 #include "tools/render/offline_production.h"
 
 #include "scenes/production.h"
