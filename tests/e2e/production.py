@@ -233,15 +233,15 @@ def xdotool(*args):
 
 
 class ResourceCopy:
-    """A working folder whose "./resource/" links to the real files, so a test
-    can remove or replace some of them."""
+    """A working folder whose "./resource/" links to the real files (those of
+    `source`), so a test can remove or replace some of them."""
 
-    def __init__(self):
+    def __init__(self, source=RESOURCE):
         self.folder = tempfile.mkdtemp(prefix="zentrafel-")
         self.resource = os.path.join(self.folder, "resource")
         os.mkdir(self.resource)
-        for name in os.listdir(RESOURCE):
-            os.symlink(os.path.join(RESOURCE, name), os.path.join(self.resource, name))
+        for name in os.listdir(source):
+            os.symlink(os.path.join(source, name), os.path.join(self.resource, name))
 
     def path(self, name):
         return os.path.join(self.resource, name)

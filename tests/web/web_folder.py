@@ -8,11 +8,13 @@ import glob
 import http.server
 import os
 import re
-import shutil
 import subprocess
 import sys
 import tempfile
 import threading
+
+sys.path.append(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from production import ResourceCopy  # noqa: E402  (the desktop tests' copy of resource/)
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 FOLDER = os.environ.get("ZENTRAFEL_WEB") or next(
@@ -56,46 +58,15 @@ class Server:
         self.close()
 
 
-class FolderCopy:
+class FolderCopy(ResourceCopy):
     """A folder of links to the build's files and to each of its resources,
     so a test can remove or replace some of them."""
 
     def __init__(self):
-        self.folder = tempfile.mkdtemp(prefix="zentrafel-web-")
+        super().__init__(os.path.join(FOLDER, "resource"))
         for name in os.listdir(FOLDER):
             if name != "resource":
                 os.symlink(os.path.join(FOLDER, name), os.path.join(self.folder, name))
-        self.resource = os.path.join(self.folder, "resource")
-        os.mkdir(self.resource)
-        for name in os.listdir(os.path.join(FOLDER, "resource")):
-            os.symlink(os.path.join(FOLDER, "resource", name), self.path(name))
-
-    def path(self, name):
-        return os.path.join(self.resource, name)
-
-    def remove(self, name):
-        os.unlink(self.path(name))
-
-    def write(self, name, data):
-        self.remove(name)
-        with open(self.path(name), "wb") as out:
-            out.write(data)
-
-    def short_music(self, seconds):
-        """Replaces the music with a tone of that many seconds."""
-        self.remove("noise.ogg")
-        subprocess.run(["ffmpeg", "-loglevel", "error", "-f", "lavfi", "-i",
-                        "sine=frequency=440:sample_rate=44100:duration=%g" % seconds, "-ac", "2",
-                        "-c:a", "libvorbis", self.path("noise.ogg")], check=True, timeout=60)
-
-    def close(self):
-        shutil.rmtree(self.folder, ignore_errors=True)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *error):
-        self.close()
 
 
 def render(folder, *args):
