@@ -30,14 +30,17 @@ void PointAttributesAt(size_t first) {
                           reinterpret_cast<const void*>(base + offsetof(LayerVertex, texCoord)));
 }
 
-// The next buffer of the ring, filled with output[0, count) and bound to the
-// three attributes.
-void UploadOutput(size_t count) {
+// The next buffer of the ring, filled with `bytes` from `data` and bound.
+void UploadToRing(const void* data, size_t bytes) {
     const GLuint buffer = gLayer.vertexBuffers[gLayer.nextBuffer];
     gLayer.nextBuffer = (gLayer.nextBuffer + 1) % kVertexBuffers;
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(LayerVertex)),
-                    gLayer.output.data());
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(bytes), data);
+}
+
+// Output[0, count) in the next buffer, bound to the three attributes.
+void UploadOutput(size_t count) {
+    UploadToRing(gLayer.output.data(), count * sizeof(LayerVertex));
     PointAttributesAt(0);
     for (int a : {kAttributeVertex, kAttributeColor, kAttributeTexCoord})
         glEnableVertexAttribArray(static_cast<GLuint>(a));
@@ -94,7 +97,8 @@ GLenum GlesMode(GLenum primitive) {
     return primitive == GL_QUADS ? GL_TRIANGLES : primitive;
 }
 
-// Every line of the input widened into output; returns the corners' count.
+// Every line of the input widened into lineCorners; returns the corners'
+// count.
 size_t WidenLines(const Matrix& mvp, size_t count) {
     const ViewportMap map = MakeViewportMap(gLayer.viewport, gLayer.drawFramebuffer == 0);
     size_t n = 0;
@@ -105,17 +109,10 @@ size_t WidenLines(const Matrix& mvp, size_t count) {
             ClipCoordinates(mvp, v.position, ends[e].clip);
             std::copy(v.color, v.color + 4, ends[e].color);
             ClampColor(ends[e].color);
-            ToWindow(map, ends[e], true);
         }
-        LineCorner corners[4];
-        if (!ClipLine(map, ends[0], ends[1]) ||
-            !WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, corners))
-            continue;
-        for (const LineCorner& c : corners) {
-            LayerVertex& out = gLayer.output[n++];
-            std::copy(c.clip, c.clip + 4, out.position);
-            std::copy(c.color, c.color + 4, out.color);
-        }
+        if (ClipLine(map, ends[0], ends[1]) &&
+            WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, &gLayer.lineCorners[n]))
+            n += 4;
     }
     return n;
 }
@@ -138,16 +135,29 @@ void UseFixedFunction(bool textured, const float* flat) {
         glUniform4fv(gLayer.flatColor[i], 1, flat);
 }
 
+// The two attributes the line program reads, from corner `first` on.
+void PointLineAttributesAt(size_t first) {
+    const GLsizei stride = sizeof(LineCorner);
+    const size_t base = first * sizeof(LineCorner);
+    glVertexAttribPointer(kAttributeVertex, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LineCorner, clip)));
+    glVertexAttribPointer(kAttributeColor, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LineCorner, color)));
+}
+
 // Four corners a line, drawn by index in batches of kLinesPerBatch lines.
 void DrawWidenedLines(size_t corners) {
     if (corners == 0)
         return;
-    UploadOutput(corners);
+    UploadToRing(gLayer.lineCorners.data(), corners * sizeof(LineCorner));
+    glEnableVertexAttribArray(kAttributeVertex);
+    glEnableVertexAttribArray(kAttributeColor);
+    glDisableVertexAttribArray(kAttributeTexCoord);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gLayer.lineIndices);
     const size_t lines = corners / 4;
     for (size_t first = 0; first < lines; first += kLinesPerBatch) {
         const size_t batch = std::min(kLinesPerBatch, lines - first);
-        PointAttributesAt(first * 4);
+        PointLineAttributesAt(first * 4);
         glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(batch * 6), GL_UNSIGNED_SHORT, nullptr);
     }
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);

@@ -18,9 +18,11 @@ struct LineCorner {
     float color[4];
 };
 
-// Clips the line a-b to the view volume, moving the outside ends onto it
-// (window coordinates by the clipper's unfused arithmetic). False when
-// nothing of the line is inside.
+// Clips the line a-b (clip coordinates and colours) to the view volume and
+// gives both ends their window coordinates: an end inside keeps its own (the
+// vertex stage's fused arithmetic), an end outside moves onto the volume (the
+// clipper's unfused arithmetic). False when nothing of the line is inside,
+// found before any window coordinate is worked out.
 bool ClipLine(const ViewportMap& map, WindowVertex& a, WindowVertex& b);
 
 // The four corners of the line a-b of `width` pixels, drawn as the
