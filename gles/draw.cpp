@@ -31,14 +31,19 @@ void PointAttributesAt(size_t first) {
                           reinterpret_cast<const void*>(base + offsetof(LayerVertex, texCoord)));
 }
 
-// The next buffer of the ring, filled with output[0, count) and bound to the
-// three attributes.
-void UploadOutput(size_t count) {
+// The next buffer of the ring, filled with `bytes` from `data` and bound;
+// its name.
+GLuint UploadToRing(const void* data, size_t bytes) {
     const GLuint buffer = gLayer.vertexBuffers[gLayer.nextBuffer];
     gLayer.nextBuffer = (gLayer.nextBuffer + 1) % kVertexBuffers;
     glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(LayerVertex)),
-                    gLayer.output.data());
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(bytes), data);
+    return buffer;
+}
+
+// Output[0, count) in the next buffer, bound to the three attributes.
+void UploadOutput(size_t count) {
+    UploadToRing(gLayer.output.data(), count * sizeof(LayerVertex));
     PointAttributesAt(0);
     for (int a : {kAttributeVertex, kAttributeColor, kAttributeTexCoord})
         glEnableVertexAttribArray(static_cast<GLuint>(a));
@@ -95,7 +100,8 @@ GLenum GlesMode(GLenum primitive) {
     return primitive == GL_QUADS ? GL_TRIANGLES : primitive;
 }
 
-// Every line of the input widened into output; returns the corners' count.
+// Every line of the input widened into lineCorners; returns the corners'
+// count.
 size_t WidenLines(const Matrix& mvp, size_t count) {
     const ViewportMap map = MakeViewportMap(gLayer.viewport, gLayer.drawFramebuffer == 0);
     size_t n = 0;
@@ -106,20 +112,16 @@ size_t WidenLines(const Matrix& mvp, size_t count) {
             ClipCoordinates(mvp, v.position, ends[e].clip);
             std::copy(v.color, v.color + 4, ends[e].color);
             ClampColor(ends[e].color);
-            ToWindow(map, ends[e], true);
         }
-        LineCorner corners[4];
-        float quad[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+        LineQuad quad;
+        const bool inShader = gLayer.linesCoveredInShader;
         if (!ClipLine(map, ends[0], ends[1]) ||
-            !WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, corners,
-                       gLayer.linesCoveredInShader ? quad : nullptr))
+            !WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, &gLayer.lineCorners[n],
+                       inShader ? quad.edge : nullptr))
             continue;
-        for (const LineCorner& c : corners) {
-            LayerVertex& out = gLayer.output[n++];
-            std::copy(c.clip, c.clip + 4, out.position);
-            std::copy(c.color, c.color + 4, out.color);
-            std::copy(quad, quad + 4, out.texCoord);
-        }
+        if (inShader)
+            std::fill(&gLayer.lineQuads[n], &gLayer.lineQuads[n + 4], quad);
+        n += 4;
     }
     return n;
 }
@@ -142,6 +144,16 @@ void UseFixedFunction(bool textured, const float* flat) {
         glUniform4fv(gLayer.flatColor[i], 1, flat);
 }
 
+// The two attributes the line program reads, from corner `first` on.
+void PointLineAttributesAt(size_t first) {
+    const GLsizei stride = sizeof(LineCorner);
+    const size_t base = first * sizeof(LineCorner);
+    glVertexAttribPointer(kAttributeVertex, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LineCorner, clip)));
+    glVertexAttribPointer(kAttributeColor, 4, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(base + offsetof(LineCorner, color)));
+}
+
 // The program that chooses the lines' pixels itself, told how the layer's
 // window y runs (top down in the window) and the lines' width.
 void UseCoveredLineProgram() {
@@ -152,16 +164,38 @@ void UseCoveredLineProgram() {
                 std::max(1.0f, std::round(gLayer.lineWidth)), 0.0f);
 }
 
+// The lines' edges for that program, in a buffer of their own, as its
+// texture coordinate; the buffer's name, or 0 where lines are covered by the
+// rasteriser.
+GLuint UploadLineQuads(size_t corners) {
+    if (!gLayer.linesCoveredInShader) {
+        glDisableVertexAttribArray(kAttributeTexCoord);
+        return 0;
+    }
+    const GLuint buffer = UploadToRing(gLayer.lineQuads.data(), corners * sizeof(LineQuad));
+    glEnableVertexAttribArray(kAttributeTexCoord);
+    return buffer;
+}
+
 // Four corners a line, drawn by index in batches of kLinesPerBatch lines.
 void DrawWidenedLines(size_t corners) {
     if (corners == 0)
         return;
-    UploadOutput(corners);
+    const GLuint quads = UploadLineQuads(corners);
+    const GLuint buffer = UploadToRing(gLayer.lineCorners.data(), corners * sizeof(LineCorner));
+    glEnableVertexAttribArray(kAttributeVertex);
+    glEnableVertexAttribArray(kAttributeColor);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, gLayer.lineIndices);
     const size_t lines = corners / 4;
     for (size_t first = 0; first < lines; first += kLinesPerBatch) {
         const size_t batch = std::min(kLinesPerBatch, lines - first);
-        PointAttributesAt(first * 4);
+        if (quads) {
+            glBindBuffer(GL_ARRAY_BUFFER, quads);
+            glVertexAttribPointer(kAttributeTexCoord, 4, GL_FLOAT, GL_FALSE, sizeof(LineQuad),
+                                  reinterpret_cast<const void*>(first * 4 * sizeof(LineQuad)));
+            glBindBuffer(GL_ARRAY_BUFFER, buffer);
+        }
+        PointLineAttributesAt(first * 4);
         glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(batch * 6), GL_UNSIGNED_SHORT, nullptr);
     }
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);

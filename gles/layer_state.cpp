@@ -1,5 +1,6 @@
 #include "gles/layer_state.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -203,15 +204,18 @@ bool InitLayer() {
         s.flat[i] = glGetUniformLocation(program, "zgl_Flat");
     }
     s.input.resize(kMaxVertices);
-    s.output.resize(2 * kMaxVertices); // four corners for each two line ends
+    s.output.resize(kMaxVertices / 4 * 6);  // six corners for each quad's four
+    s.lineCorners.resize(2 * kMaxVertices); // four corners for each two line ends
+    s.lineQuads.resize(s.lineCorners.size());
     s.viewportStack.reserve(4 * 8);
     s.pixelStoreStack.reserve(2 * 8);
     glGenBuffers(kVertexBuffers, s.vertexBuffers);
     for (GLuint buffer : s.vertexBuffers) {
         glBindBuffer(GL_ARRAY_BUFFER, buffer);
         glBufferData(GL_ARRAY_BUFFER,
-                     static_cast<GLsizeiptr>(s.output.size() * sizeof(LayerVertex)), nullptr,
-                     GL_STREAM_DRAW);
+                     static_cast<GLsizeiptr>(std::max(s.output.size() * sizeof(LayerVertex),
+                                                      s.lineCorners.size() * sizeof(LineCorner))),
+                     nullptr, GL_STREAM_DRAW);
     }
     glBindBuffer(GL_ARRAY_BUFFER, 0);
     MakeLineIndices();

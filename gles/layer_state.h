@@ -7,6 +7,7 @@
 #pragma once
 
 #include "gles/matrix_math.h"
+#include "gles/wide_lines.h"
 
 #include <GLES2/gl2.h>
 
@@ -80,8 +81,14 @@ struct LayerState {
     GLenum primitive = 0;
     std::vector<LayerVertex> input;
     size_t inputCount = 0;
-    // What goes to GLES: triangles, points or lines widened.
+    // What goes to GLES: triangles or points, and the widened lines' corners
+    // (their program reads no texture coordinate, so they are uploaded
+    // without one).
     std::vector<LayerVertex> output;
+    std::vector<LineCorner> lineCorners;
+    // Each line's edge for the shader that covers it, once per corner (only
+    // where lines are covered in the shader).
+    std::vector<LineQuad> lineQuads;
     GLuint vertexBuffers[kVertexBuffers] = {};
     int nextBuffer = 0;
     GLuint lineIndices = 0; // (0 1 2) (0 2 3) for each line of a batch

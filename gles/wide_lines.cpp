@@ -164,37 +164,72 @@ FixedQuad MajorAxisQuad(LineEnd e1, LineEnd e2, float d[2], float width, int M) 
     return q;
 }
 
-// Colour and depth at a corner: linear along the major axis in window space,
-// colour and 1/w perspective-correct; position in the clip coordinates of
-// the viewport widened by the margin.
-LineCorner CornerAt(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b, double X,
-                    double Y, bool xMajor, float margin) {
-    const double t = xMajor ? (X - a.x) / (double(b.x) - a.x) : (Y - a.y) / (double(b.y) - a.y);
+// Colour, depth and w at one end of the widened line: linear along the
+// major axis in window space (colour and 1/w perspective-correct), constant
+// across it, so the end's two corners share them and `ndc` along the major
+// axis and in depth. `major` is the end's window coordinate along that axis.
+struct EndValues {
+    double w;
+    double ndcMajor, ndcDepth;
+    float color[4];
+};
+
+EndValues ValuesAt(const ViewportMap& map, const WindowVertex& a, const WindowVertex& b,
+                   double major, int M, double scaleMajor) {
+    const double t =
+        M == 0 ? (major - a.x) / (double(b.x) - a.x) : (major - a.y) / (double(b.y) - a.y);
     const double oneOverW = a.oneOverW + t * (double(b.oneOverW) - a.oneOverW);
     const double z = a.z + t * (double(b.z) - a.z);
-    const double w = 1.0 / oneOverW;
-    LineCorner corner;
+    EndValues end;
+    end.w = 1.0 / oneOverW;
     for (int c = 0; c < 4; ++c) {
         const double pa = double(a.color[c]) * a.oneOverW;
         const double pb = double(b.color[c]) * b.oneOverW;
-        corner.color[c] = static_cast<float>((pa + t * (pb - pa)) / oneOverW);
+        end.color[c] = static_cast<float>((pa + t * (pb - pa)) / oneOverW);
     }
-    const double sx = map.scale[0] + std::copysign(double(margin), double(map.scale[0]));
-    const double sy = map.scale[1] + std::copysign(double(margin), double(map.scale[1]));
-    const double ndc[3] = {(X - map.offset[0]) / sx, (Y - map.offset[1]) / sy,
-                           (z - map.offset[2]) / map.scale[2]};
-    for (int c = 0; c < 3; ++c)
-        corner.clip[c] = static_cast<float>(ndc[c] * w);
-    corner.clip[3] = static_cast<float>(w);
-    return corner;
+    end.ndcMajor = (major - map.offset[M]) / scaleMajor;
+    end.ndcDepth = (z - map.offset[2]) / map.scale[2];
+    return end;
+}
+
+// A corner in the clip coordinates of the viewport widened by the margin:
+// its end's values and its own coordinate along the minor axis.
+void CornerAt(const EndValues& end, double ndcMinor, int M, LineCorner& corner) {
+    corner.clip[M] = static_cast<float>(end.ndcMajor * end.w);
+    corner.clip[1 - M] = static_cast<float>(ndcMinor * end.w);
+    corner.clip[2] = static_cast<float>(end.ndcDepth * end.w);
+    corner.clip[3] = static_cast<float>(end.w);
+    std::copy(end.color, end.color + 4, corner.color);
+}
+
+// The lower long edge, v1- to v2-, in sample space (see WidenLine); then
+// the quad grown by kGrowth each way along both axes: wide enough that a
+// rasteriser snapping to 1/16 of a pixel still reaches every pixel the quad
+// covers, narrow enough to add few pixels for the shader.
+void GrowForTheShader(FixedQuad& q, int M, float quad[4]) {
+    const int m = 1 - M;
+    quad[0] = float(q.c[0][M] / 256.0) + (M == 0 ? 0.0f : kYMajorOffset);
+    quad[1] = float(q.c[0][m] / 256.0);
+    quad[2] = float(q.c[1][M] / 256.0);
+    quad[3] = float(q.c[1][m] / 256.0);
+    const int towardsEnd = q.c[1][M] >= q.c[0][M] ? kGrowth : -kGrowth;
+    const int ahead[4] = {-towardsEnd, towardsEnd, towardsEnd, -towardsEnd};
+    const int side[4] = {-kGrowth, -kGrowth, kGrowth, kGrowth};
+    for (int i = 0; i < 4; ++i) {
+        q.c[i][M] += ahead[i];
+        q.c[i][m] += side[i];
+    }
 }
 
 } // namespace
 
 bool ClipLine(const ViewportMap& map, WindowVertex& a, WindowVertex& b) {
     const unsigned maskA = OutsideMask(a.clip), maskB = OutsideMask(b.clip);
-    if (!(maskA | maskB))
+    if (!(maskA | maskB)) {
+        ToWindow(map, a, true);
+        ToWindow(map, b, true);
         return true;
+    }
     if (maskA & maskB)
         return false;
     float t0 = 0.0f, t1 = 0.0f;
@@ -214,6 +249,10 @@ bool ClipLine(const ViewportMap& map, WindowVertex& a, WindowVertex& b) {
     const WindowVertex newB = maskB ? Interpolate(map, t1, b, a) : b;
     a = newA;
     b = newB;
+    if (!maskA)
+        ToWindow(map, a, true);
+    if (!maskB)
+        ToWindow(map, b, true);
     return true;
 }
 
@@ -226,25 +265,19 @@ bool WidenLine(const ViewportMap& map, const WindowVertex& a, const WindowVertex
     const bool xMajor = std::fabs(d[0]) >= std::fabs(d[1]);
     const int M = xMajor ? 0 : 1, m = 1 - M;
     FixedQuad q = MajorAxisQuad(EndOf(p1), EndOf(p2), d, std::max(1.0f, width), M);
-    if (quad) {
-        // The lower long edge, v1- to v2-, in sample space; then the quad
-        // grown by kGrowth each way along both axes: wide enough that a
-        // rasteriser snapping to 1/16 of a pixel still reaches every pixel
-        // the quad covers, narrow enough to add few pixels for the shader.
-        quad[0] = float(q.c[0][M] / 256.0) + (xMajor ? 0.0f : kYMajorOffset);
-        quad[1] = float(q.c[0][m] / 256.0);
-        quad[2] = float(q.c[1][M] / 256.0);
-        quad[3] = float(q.c[1][m] / 256.0);
-        const int towardsEnd = q.c[1][M] >= q.c[0][M] ? kGrowth : -kGrowth;
-        const int ahead[4] = {-towardsEnd, towardsEnd, towardsEnd, -towardsEnd};
-        const int side[4] = {-kGrowth, -kGrowth, kGrowth, kGrowth};
-        for (int i = 0; i < 4; ++i) {
-            q.c[i][M] += ahead[i];
-            q.c[i][m] += side[i];
+    if (quad)
+        GrowForTheShader(q, M, quad);
+    // The viewport's scale grown by the margin, away from its centre.
+    double scale[2];
+    for (int axis = 0; axis < 2; ++axis)
+        scale[axis] = map.scale[axis] + std::copysign(double(margin), double(map.scale[axis]));
+    // Corners 0 and 3 lie at the first end, 1 and 2 at the second.
+    for (int i : {0, 1}) {
+        const EndValues end = ValuesAt(map, a, b, q.c[i][M] / 256.0 + 0.5, M, scale[M]);
+        for (int k : {i, 3 - i}) {
+            const double minor = q.c[k][m] / 256.0 + 0.5;
+            CornerAt(end, (minor - map.offset[m]) / scale[m], M, out[k]);
         }
     }
-    for (int i = 0; i < 4; ++i)
-        out[i] =
-            CornerAt(map, a, b, q.c[i][0] / 256.0 + 0.5, q.c[i][1] / 256.0 + 0.5, xMajor, margin);
     return true;
 }
