@@ -19,16 +19,19 @@ void ClampColor(float color[4]) {
         color[c] = std::min(std::max(color[c], 0.0f), 1.0f);
 }
 
+// An attribute of four floats read from the bound buffer at `offset`, one
+// every `stride` bytes.
+void PointAttribute(int attribute, size_t stride, size_t offset) {
+    glVertexAttribPointer(static_cast<GLuint>(attribute), 4, GL_FLOAT, GL_FALSE,
+                          static_cast<GLsizei>(stride), reinterpret_cast<const void*>(offset));
+}
+
 // The three attributes read the bound buffer from vertex `first` on.
 void PointAttributesAt(size_t first) {
-    const GLsizei stride = sizeof(LayerVertex);
     const size_t base = first * sizeof(LayerVertex);
-    glVertexAttribPointer(kAttributeVertex, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, position)));
-    glVertexAttribPointer(kAttributeColor, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, color)));
-    glVertexAttribPointer(kAttributeTexCoord, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(base + offsetof(LayerVertex, texCoord)));
+    PointAttribute(kAttributeVertex, sizeof(LayerVertex), base + offsetof(LayerVertex, position));
+    PointAttribute(kAttributeColor, sizeof(LayerVertex), base + offsetof(LayerVertex, color));
+    PointAttribute(kAttributeTexCoord, sizeof(LayerVertex), base + offsetof(LayerVertex, texCoord));
 }
 
 // The next buffer of the ring, filled with `bytes` from `data` and bound;
@@ -146,12 +149,9 @@ void UseFixedFunction(bool textured, const float* flat) {
 
 // The two attributes the line program reads, from corner `first` on.
 void PointLineAttributesAt(size_t first) {
-    const GLsizei stride = sizeof(LineCorner);
     const size_t base = first * sizeof(LineCorner);
-    glVertexAttribPointer(kAttributeVertex, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(base + offsetof(LineCorner, clip)));
-    glVertexAttribPointer(kAttributeColor, 4, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(base + offsetof(LineCorner, color)));
+    PointAttribute(kAttributeVertex, sizeof(LineCorner), base + offsetof(LineCorner, clip));
+    PointAttribute(kAttributeColor, sizeof(LineCorner), base + offsetof(LineCorner, color));
 }
 
 // The program that chooses the lines' pixels itself, told how the layer's
@@ -191,8 +191,7 @@ void DrawWidenedLines(size_t corners) {
         const size_t batch = std::min(kLinesPerBatch, lines - first);
         if (quads) {
             glBindBuffer(GL_ARRAY_BUFFER, quads);
-            glVertexAttribPointer(kAttributeTexCoord, 4, GL_FLOAT, GL_FALSE, sizeof(LineQuad),
-                                  reinterpret_cast<const void*>(first * 4 * sizeof(LineQuad)));
+            PointAttribute(kAttributeTexCoord, sizeof(LineQuad), first * 4 * sizeof(LineQuad));
             glBindBuffer(GL_ARRAY_BUFFER, buffer);
         }
         PointLineAttributesAt(first * 4);
