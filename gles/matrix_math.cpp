@@ -36,6 +36,16 @@ Matrix Translate(Matrix m, float x, float y, float z) {
     return m;
 }
 
+// The turn from axis a towards axis b by the angle of sine s and cosine c.
+Matrix PlaneRotation(int a, int b, float c, float s) {
+    Matrix m = IdentityMatrix();
+    At(m, a, a) = c;
+    At(m, b, b) = c;
+    At(m, a, b) = -s;
+    At(m, b, a) = s;
+    return m;
+}
+
 } // namespace
 
 Matrix IdentityMatrix() {
@@ -68,28 +78,13 @@ Matrix RotationMatrix(float angleDegrees, float x, float y, float z) {
     const float radians = static_cast<float>(angleDegrees * M_PI / 180.0);
     const float s = std::sin(radians);
     const float c = std::cos(radians);
+    if (x == 0.0f && y == 0.0f && z != 0.0f)
+        return PlaneRotation(0, 1, c, z < 0.0f ? -s : s);
+    if (x == 0.0f && z == 0.0f && y != 0.0f)
+        return PlaneRotation(2, 0, c, y < 0.0f ? -s : s);
+    if (y == 0.0f && z == 0.0f && x != 0.0f)
+        return PlaneRotation(1, 2, c, x < 0.0f ? -s : s);
     Matrix m = IdentityMatrix();
-    if (x == 0.0f && y == 0.0f && z != 0.0f) {
-        At(m, 0, 0) = c;
-        At(m, 1, 1) = c;
-        At(m, 0, 1) = z < 0.0f ? s : -s;
-        At(m, 1, 0) = z < 0.0f ? -s : s;
-        return m;
-    }
-    if (x == 0.0f && z == 0.0f && y != 0.0f) {
-        At(m, 0, 0) = c;
-        At(m, 2, 2) = c;
-        At(m, 0, 2) = y < 0.0f ? -s : s;
-        At(m, 2, 0) = y < 0.0f ? s : -s;
-        return m;
-    }
-    if (y == 0.0f && z == 0.0f && x != 0.0f) {
-        At(m, 1, 1) = c;
-        At(m, 2, 2) = c;
-        At(m, 1, 2) = x < 0.0f ? s : -s;
-        At(m, 2, 1) = x < 0.0f ? -s : s;
-        return m;
-    }
     const float length = std::sqrt(x * x + y * y + z * z);
     if (length <= 1.0e-4f)
         return m;
