@@ -117,7 +117,7 @@ size_t WidenLines(const Matrix& mvp, size_t count) {
             ClampColor(ends[e].color);
         }
         LineQuad quad;
-        const bool inShader = gLayer.linesCoveredInShader;
+        const bool inShader = gLayer.lineDrawing == LineDrawing::Shader;
         if (!ClipLine(map, ends[0], ends[1]) ||
             !WidenLine(map, ends[0], ends[1], gLayer.lineWidth, kLineMargin, &gLayer.lineCorners[n],
                        inShader ? quad.edge : nullptr))
@@ -140,6 +140,10 @@ bool SameColor(size_t count) {
 // The colour or the texturing program, with `flat` the colour of every
 // vertex or null where the colours differ.
 void UseFixedFunction(bool textured, const float* flat) {
+    if (!textured && !flat) {
+        glUseProgram(gLayer.vertexColorProgram);
+        return;
+    }
     const int i = textured ? 1 : 0;
     glUseProgram(textured ? gLayer.textureProgram : gLayer.colorProgram);
     glUniform1f(gLayer.flat[i], flat ? 1.0f : 0.0f);
@@ -168,7 +172,7 @@ void UseCoveredLineProgram() {
 // texture coordinate; the buffer's name, or 0 where lines are covered by the
 // rasteriser.
 GLuint UploadLineQuads(size_t corners) {
-    if (!gLayer.linesCoveredInShader) {
+    if (gLayer.lineDrawing != LineDrawing::Shader) {
         glDisableVertexAttribArray(kAttributeTexCoord);
         return 0;
     }
@@ -205,17 +209,23 @@ void DrawFixedFunctionLines(size_t count) {
     const size_t n = WidenLines(ModelViewProjection(), count);
     const GLint* v = gLayer.viewport;
     const GLint m = static_cast<GLint>(kLineMargin);
-    if (gLayer.linesCoveredInShader)
+    if (gLayer.lineDrawing == LineDrawing::Shader)
         UseCoveredLineProgram();
     else
-        glUseProgram(gLayer.lineProgram);
+        glUseProgram(gLayer.vertexColorProgram);
     glViewport(v[0] - m, v[1] - m, v[2] + 2 * m, v[3] + 2 * m);
     DrawWidenedLines(n);
     glViewport(v[0], v[1], v[2], v[3]);
 }
 
+// Whether the context draws the current lines itself (InitLayer says when).
+bool ContextDrawsLines() {
+    return gLayer.lineDrawing == LineDrawing::Context &&
+           std::round(std::max(1.0f, gLayer.lineWidth)) <= gLayer.contextLineWidth;
+}
+
 void DrawFixedFunction(GLenum primitive, size_t count) {
-    if (primitive == GL_LINES) {
+    if (primitive == GL_LINES && !ContextDrawsLines()) {
         DrawFixedFunctionLines(count);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 LayerState gLayer;
@@ -23,17 +24,20 @@ const char kColorVertex[] = "attribute vec4 zgl_Vertex;\n"
                             "}\n";
 // A colour the same at every vertex comes as a uniform: the desktop's colour
 // is not divided by an interpolated w, so a constant stays exact there.
-// Lines: colour and 1/w vary along them, only the colour is written.
-const char kLineVertex[] = "attribute vec4 zgl_Vertex;\n"
-                           "attribute vec4 zgl_Color;\n"
-                           "varying vec4 color;\n"
-                           "void main() {\n"
-                           "    gl_Position = zgl_Vertex;\n"
-                           "    color = zgl_Color;\n"
-                           "}\n";
-const char kLineFragment[] = "precision highp float;\n"
-                             "varying vec4 color;\n"
-                             "void main() { gl_FragColor = color; }\n";
+// A colour that varies, untextured (lines among them, and the widened lines'
+// corners), goes through a program that writes it and nothing else: without
+// the choice a software rasteriser shades each pixel block at about two
+// thirds of the cost.
+const char kVertexColorVertex[] = "attribute vec4 zgl_Vertex;\n"
+                                  "attribute vec4 zgl_Color;\n"
+                                  "varying vec4 color;\n"
+                                  "void main() {\n"
+                                  "    gl_Position = zgl_Vertex;\n"
+                                  "    color = zgl_Color;\n"
+                                  "}\n";
+const char kVertexColorFragment[] = "precision highp float;\n"
+                                    "varying vec4 color;\n"
+                                    "void main() { gl_FragColor = color; }\n";
 // Lines covered in the shader: the rasteriser draws each line's quad grown
 // a little all round, and the fragment shader keeps the pixels whose
 // centres the desktop's rasteriser covers. `quad` holds the line's lower
@@ -142,14 +146,30 @@ void MakeLineIndices() {
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 }
 
-// The desktop's rasteriser snaps corners to 1/256 of a pixel. One that snaps
-// more coarsely (WebGL's software rasteriser snaps to 1/16) moves the wide
-// lines' edges by up to 1/32 of a pixel and with them the pixels along every
-// edge; there the fragment shader decides which pixels a line covers.
-GLint SubpixelBits() {
+// The GLES 2 specification rasterises wide lines by the desktop's rule, so
+// a context that offers the width draws them itself: one primitive a line,
+// where two triangles make a software rasteriser set up and shade most of the
+// line's pixel blocks twice. WebGL offers no width but 1, and the layer
+// widens lines beyond the context's widest. The desktop's rasteriser snaps
+// corners to 1/256 of a pixel; one that snaps more coarsely (WebGL's software
+// rasteriser snaps to 1/16) moves a line's edges by up to 1/32 of a pixel and
+// with them the pixels along every edge: there the fragment shader decides
+// which pixels a line covers. ZENTRAFEL_GLES_LINES=triangles draws every line
+// as two triangles, for holding them against the desktop's.
+LineDrawing ChooseLineDrawing() {
     GLint bits = 0;
     glGetIntegerv(GL_SUBPIXEL_BITS, &bits);
-    return bits;
+    if (bits < 8)
+        return LineDrawing::Shader;
+    const char* choice = std::getenv("ZENTRAFEL_GLES_LINES");
+    return choice && std::strcmp(choice, "triangles") == 0 ? LineDrawing::Triangles
+                                                           : LineDrawing::Context;
+}
+
+float WidestContextLine() {
+    GLfloat range[2] = {1.0f, 1.0f};
+    glGetFloatv(GL_ALIASED_LINE_WIDTH_RANGE, range);
+    return range[1];
 }
 
 // The desktop's depth buffers have 24 bits, and lines crossing in the line
@@ -177,8 +197,8 @@ GLint ClampWrap() {
 
 } // namespace
 
-void CoverLinesInShader(bool on) {
-    gLayer.linesCoveredInShader = on;
+void DrawLinesBy(LineDrawing way) {
+    gLayer.lineDrawing = way;
 }
 
 bool HasExtension(const char* name) {
@@ -190,9 +210,9 @@ bool InitLayer() {
     LayerState& s = gLayer;
     s.colorProgram = BuiltinProgram(kColorVertex, kColorFragment);
     s.textureProgram = BuiltinProgram(kColorVertex, kTextureFragment);
-    s.lineProgram = BuiltinProgram(kLineVertex, kLineFragment);
+    s.vertexColorProgram = BuiltinProgram(kVertexColorVertex, kVertexColorFragment);
     s.coveredLineProgram = BuiltinProgram(kCoveredLineVertex, kCoveredLineFragment);
-    if (!s.colorProgram || !s.textureProgram || !s.lineProgram || !s.coveredLineProgram)
+    if (!s.colorProgram || !s.textureProgram || !s.vertexColorProgram || !s.coveredLineProgram)
         return false;
     s.lineSpace = glGetUniformLocation(s.coveredLineProgram, "zgl_LineSpace");
     glUseProgram(s.textureProgram);
@@ -222,7 +242,8 @@ bool InitLayer() {
     glGetIntegerv(GL_VIEWPORT, s.viewport);
     s.clampWrap = ClampWrap();
     s.depthWithStencil = DepthWithStencil();
-    s.linesCoveredInShader = SubpixelBits() < 8;
+    s.lineDrawing = ChooseLineDrawing();
+    s.contextLineWidth = WidestContextLine();
     s.ready = true;
     return true;
 }

@@ -68,6 +68,18 @@ constexpr int kVertexBuffers = 8;
 // 16-bit indices reach.
 constexpr size_t kLinesPerBatch = 16384;
 
+// How lines are drawn (InitLayer chooses; the tests hold each against the
+// desktop's lines).
+enum class LineDrawing {
+    // By the context itself, up to the widest it offers; wider ones as
+    // Triangles.
+    Context,
+    // Two triangles each (gles/wide_lines.h).
+    Triangles,
+    // Two triangles grown a little, the fragment shader choosing the pixels.
+    Shader,
+};
+
 struct LayerState {
     bool ready = false;
     // Matrices.
@@ -111,10 +123,12 @@ struct LayerState {
     // Programs: the current one of the production's (0: fixed function), the
     // layer's own, and the built-ins of each linked program.
     GLuint program = 0;
-    GLuint colorProgram = 0, textureProgram = 0, lineProgram = 0;
-    // Lines whose pixels the fragment shader chooses (InitLayer says when),
-    // and its uniform: the flip of the layer's window y, and the width.
-    bool linesCoveredInShader = false;
+    GLuint colorProgram = 0, textureProgram = 0, vertexColorProgram = 0;
+    // How lines are drawn, and the widest the context draws itself.
+    LineDrawing lineDrawing = LineDrawing::Triangles;
+    float contextLineWidth = 0.0f;
+    // The program of lines whose pixels the fragment shader chooses, and its
+    // uniform: the flip of the layer's window y, and the width.
     GLuint coveredLineProgram = 0;
     GLint lineSpace = -1;
     GLint flatColor[2] = {-1, -1}; // of colorProgram, textureProgram
@@ -129,8 +143,6 @@ extern LayerState gLayer;
 
 // Compiles the layer's programs and sizes the buffers; once per context.
 bool InitLayer();
-// Where lines are covered: by the rasteriser, or by the fragment shader
-// (chosen by InitLayer; the tests hold one against the other).
-void CoverLinesInShader(bool on);
+void DrawLinesBy(LineDrawing way);
 // Whether the context's extension string names `name`.
 bool HasExtension(const char* name);

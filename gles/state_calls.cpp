@@ -80,6 +80,7 @@ void zgl_PopClientAttrib() {
 
 void zgl_LineWidth(GLfloat width) {
     gLayer.lineWidth = width;
+    glLineWidth(width);
 }
 
 void zgl_PointParameterfARB(GLenum name, GLfloat value) {

@@ -81,14 +81,15 @@ bool CompileThroughLayer(GLenum stage, const std::string& source, std::string& l
 
 } // namespace
 
-// Covered by the rasteriser, as here: every pixel. Covered by the fragment
-// shader, as where the rasteriser snaps more coarsely than the desktop's:
-// its float arithmetic may judge a pixel centre within a hair of an edge
-// otherwise, a pixel in a thousand of those drawn at most.
+// Drawn by the context and widened into triangles, as here: every pixel.
+// Covered by the fragment shader, as where the rasteriser snaps more
+// coarsely than the desktop's: its float arithmetic may judge a pixel centre
+// within a hair of an edge otherwise, a pixel in a thousand of those drawn at
+// most.
 TEST(GlesLayer, WideLinesCoverWhatTheDesktopCovers) {
     TwoContexts& c = Contexts();
     const std::vector<TestLine> lines = LinesAround();
-    for (bool inShader : {false, true})
+    for (LineDrawing way : {LineDrawing::Context, LineDrawing::Triangles, LineDrawing::Shader})
         for (float width : {1.0f, 2.0f, 4.0f})
             for (int scale : {1, 2})
                 for (double angle : {0.0, 33.3}) {
@@ -97,16 +98,17 @@ TEST(GlesLayer, WideLinesCoverWhatTheDesktopCovers) {
                     DrawLinesDesktop(lines, width, w, h, angle);
                     const std::vector<unsigned char> desktop = c.Read();
                     c.UseGles();
-                    CoverLinesInShader(inShader);
+                    DrawLinesBy(way);
                     DrawLinesLayer(lines, width, w, h, angle);
                     const std::vector<unsigned char> layer = c.Read();
                     const int lit = LitPixels(desktop);
+                    const bool inShader = way == LineDrawing::Shader;
                     EXPECT_GT(lit, w * h / 20) << "nothing much drawn";
                     EXPECT_LE(DifferingPixels(desktop, layer), inShader ? lit / 1000 : 0)
-                        << (inShader ? "in the shader, " : "") << "width " << width << ", viewport "
-                        << w << "x" << h << ", angle " << angle;
+                        << "way " << int(way) << ", width " << width << ", viewport " << w << "x"
+                        << h << ", angle " << angle;
                 }
-    CoverLinesInShader(false);
+    DrawLinesBy(LineDrawing::Context);
 }
 
 TEST(GlesLayer, SpritesOfEverySizeAndDistanceMatchTheDesktops) {
