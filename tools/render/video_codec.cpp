@@ -44,29 +44,21 @@ bool ParseVideoCodec(const std::string& name, VideoCodec& codec) {
 const char* VideoCodecName(VideoCodec codec) {
     return Info(codec).name;
 }
-const char* VideoExtension(VideoCodec codec) {
-    return Info(codec).extension;
-}
 bool IsLossless(VideoCodec codec) {
     return codec == VideoCodec::Ffv1;
 }
-bool NeedsEvenSize(VideoCodec codec) {
-    return !IsLossless(codec);
-}
 
-bool ContainerFits(VideoCodec codec, const std::string& path, std::string& error) {
-    if (EndsWith(path, VideoExtension(codec)))
-        return true;
+std::string ContainerRefusal(VideoCodec codec, const std::string& path) {
+    if (EndsWith(path, Info(codec).extension))
+        return "";
     if (IsLossless(codec))
-        error = "--codec ffv1 writes a Matroska file (.mkv): MP4 and the other containers "
-                "cannot hold FFV1 video with FLAC sound; '" +
-                path + "' does not end in .mkv";
-    else
-        error = std::string("--codec ") + VideoCodecName(codec) +
-                " writes an MP4 file (.mp4) with AAC sound, as players and upload sites "
-                "expect; '" +
-                path + "' does not end in .mp4 (for Matroska use --codec ffv1)";
-    return false;
+        return "--codec ffv1 writes a Matroska file (.mkv): MP4 and the other containers "
+               "cannot hold FFV1 video with FLAC sound; '" +
+               path + "' does not end in .mkv";
+    return std::string("--codec ") + VideoCodecName(codec) +
+           " writes an MP4 file (.mp4) with AAC sound, as players and upload sites "
+           "expect; '" +
+           path + "' does not end in .mp4 (for Matroska use --codec ffv1)";
 }
 
 bool IsEncoderPreset(const std::string& preset) {
