@@ -4,9 +4,9 @@
 #include "tools/render/offline_production.h"
 #include "tools/render/render_modes.h"
 #include "tools/render/render_options.h"
-#include "tools/render/video_pipe.h"
 
 #include "platform/data_dir.h"
+#include "platform/piped_process.h"
 #include "platform/report.h"
 
 #include <chrono>

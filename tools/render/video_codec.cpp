@@ -71,13 +71,17 @@ bool IsEncoderPreset(const std::string& preset) {
     return false;
 }
 
-std::vector<std::string> VideoEncoderArguments(VideoCodec codec, int crf,
-                                               const std::string& preset) {
+std::vector<std::string> VideoEncoderArguments(VideoCodec codec, const std::string& encoder,
+                                               int crf, const std::string& preset) {
     if (IsLossless(codec))
         // bgr0 keeps the drawn RGB exactly; level 3 codes slices in parallel
         // with a checksum each, so a damaged master shows where.
         return {"-c:v", "ffv1", "-level", "3", "-slicecrc", "1", "-pix_fmt", "bgr0"};
     std::string quality = std::to_string(crf < 0 ? Info(codec).defaultCrf : crf);
+    if (encoder == "h264_nvenc")
+        // The GPU's encoder at constant quality, close to x264's CRF 18.
+        return {"-c:v", "h264_nvenc", "-preset", "p4", "-rc",      "vbr",
+                "-cq",  quality,      "-b:v",    "0",  "-pix_fmt", "yuv420p"};
     std::string speed = preset.empty() ? kDefaultPreset : preset;
     if (codec == VideoCodec::H264)
         return {"-c:v", "libx264", "-preset", speed, "-crf", quality, "-pix_fmt", "yuv420p"};

@@ -25,7 +25,7 @@ constexpr int kMaxCrf = 51;
 
 // ffmpeg's arguments for the picture and the sound of one codec. `crf` < 0
 // and an empty `preset` take the codec's defaults; the lossless codec has
-// neither.
-std::vector<std::string> VideoEncoderArguments(VideoCodec codec, int crf,
-                                               const std::string& preset);
+// neither. `encoder`: "libx264", or "h264_nvenc", an NVIDIA GPU's, for H.264.
+std::vector<std::string> VideoEncoderArguments(VideoCodec codec, const std::string& encoder,
+                                               int crf, const std::string& preset);
 std::vector<std::string> AudioEncoderArguments(VideoCodec codec);
