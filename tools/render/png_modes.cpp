@@ -38,10 +38,6 @@ bool JoinPath(char (&path)[kMaxPath], const std::string& dir, const char* name) 
     return true;
 }
 
-void ReportWriteFailure(const char* path) {
-    Report("cannot write %s: %s", path, std::strerror(errno));
-}
-
 } // namespace
 
 ExposureSettings ExposureOf(const RenderOptions& options) {
@@ -73,7 +69,7 @@ int RenderStills(const RenderOptions& options, OfflineProduction& production) {
         StillName(t, name, sizeof name);
         if (!JoinPath(path, options.outDir, name) ||
             !WriteFramePng(production, exposure, encoder, t, path)) {
-            ReportWriteFailure(path);
+            Report("cannot write %s: %s", path, std::strerror(errno));
             return 1;
         }
     }
@@ -96,7 +92,7 @@ int RenderSequence(const RenderOptions& options, OfflineProduction& production) 
             !WriteFramePng(production, exposure, encoder, FrameTime(options.from, options.fps, i),
                            path)) {
             progress.Finish(i);
-            ReportWriteFailure(path);
+            Report("cannot write %s: %s", path, std::strerror(errno));
             return 1;
         }
         progress.Update(i + 1);

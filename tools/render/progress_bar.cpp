@@ -1,25 +1,11 @@
 #include "tools/render/progress_bar.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 constexpr int kBarWidth = 30;
 constexpr auto kRedrawEvery = std::chrono::milliseconds(250);
-
-void WriteStderr(const char* text) {
-    size_t left = std::strlen(text);
-    while (left > 0) {
-        ssize_t n = write(STDERR_FILENO, text, left);
-        if (n <= 0)
-            return;
-        text += n;
-        left -= static_cast<size_t>(n);
-    }
-}
 
 } // namespace
 
@@ -54,7 +40,7 @@ void ProgressBar::Update(long framesDone) {
 
 void ProgressBar::Finish(long framesDone) {
     Draw(framesDone, Clock::now());
-    WriteStderr("\n");
+    std::fputs("\n", stderr);
 }
 
 void ProgressBar::Draw(long framesDone, Clock::time_point now) {
@@ -63,7 +49,7 @@ void ProgressBar::Draw(long framesDone, Clock::time_point now) {
     line[0] = '\r';
     FormatProgress(line + 1, sizeof line - 1, framesDone, total,
                    std::chrono::duration<double>(now - started).count());
-    WriteStderr(line);
+    std::fputs(line, stderr);
     // Covers what a longer previous line left behind.
-    WriteStderr("    ");
+    std::fputs("    ", stderr);
 }
