@@ -41,7 +41,10 @@ bool SurfaceFits(int width, int height, std::string& refusal) {
     return false;
 }
 
-bool SupersampleSurface::Create(int width, int height) {
+GLuint CreateSupersampleSurface(int width, int height) {
+    GLuint framebuffer = 0;
+    GLuint color = 0;
+    GLuint depth = 0;
     glGenFramebuffersEXT(1, &framebuffer);
     glBindFramebufferEXT(GL_FRAMEBUFFER_EXT, framebuffer);
     glGenRenderbuffersEXT(1, &color);
@@ -59,8 +62,8 @@ bool SupersampleSurface::Create(int width, int height) {
     glBindRenderbufferEXT(GL_RENDERBUFFER_EXT, 0);
     GLenum status = glCheckFramebufferStatusEXT(GL_FRAMEBUFFER_EXT);
     if (status == GL_FRAMEBUFFER_COMPLETE_EXT)
-        return true;
+        return framebuffer;
     Report("the %dx%d supersampling framebuffer is not complete (status 0x%x)", width, height,
            status);
-    return false;
+    return 0;
 }
