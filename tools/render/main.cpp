@@ -31,11 +31,9 @@ int BadArguments(const std::string& reason) {
 // in, whichever folder the data is then read from.
 void FindData(RenderOptions& options) {
     std::error_code ignored;
-    options.outDir = std::filesystem::absolute(options.outDir, ignored).string();
-    if (!options.videoPath.empty())
-        options.videoPath = std::filesystem::absolute(options.videoPath, ignored).string();
-    if (!options.sheetPath.empty())
-        options.sheetPath = std::filesystem::absolute(options.sheetPath, ignored).string();
+    for (std::string* path : {&options.outDir, &options.videoPath, &options.sheetPath})
+        if (!path->empty())
+            *path = std::filesystem::absolute(*path, ignored).string();
     ChangeToDataDirectory();
 }
 

@@ -1,5 +1,8 @@
 #include "tools/render/video_codec.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 struct CodecInfo {
@@ -18,11 +21,9 @@ const CodecInfo kCodecs[] = {
 };
 const char* const kDefaultPreset = "veryfast";
 
+// kCodecs lists the codecs in the enum's order.
 const CodecInfo& Info(VideoCodec codec) {
-    for (const CodecInfo& info : kCodecs)
-        if (info.codec == codec)
-            return info;
-    return kCodecs[0];
+    return kCodecs[static_cast<int>(codec)];
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
@@ -65,10 +66,7 @@ bool IsEncoderPreset(const std::string& preset) {
     static const char* const presets[] = {"ultrafast", "superfast", "veryfast", "faster",
                                           "fast",      "medium",    "slow",     "slower",
                                           "veryslow",  "placebo"};
-    for (const char* p : presets)
-        if (preset == p)
-            return true;
-    return false;
+    return std::find(std::begin(presets), std::end(presets), preset) != std::end(presets);
 }
 
 std::vector<std::string> VideoEncoderArguments(VideoCodec codec, const std::string& encoder,
