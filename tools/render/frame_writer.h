@@ -19,9 +19,6 @@ class FrameWriter {
   public:
     static constexpr int kMaxSlots = 8;
 
-    FrameWriter() = default;
-    FrameWriter(const FrameWriter&) = delete;
-    FrameWriter& operator=(const FrameWriter&) = delete;
     ~FrameWriter() { Finish(); }
 
     void Start(int fd, size_t rowBytes, int rows);

@@ -31,9 +31,6 @@ class VideoCapture {
   public:
     static constexpr int kSlots = 3;
 
-    VideoCapture() = default;
-    VideoCapture(const VideoCapture&) = delete;
-    VideoCapture& operator=(const VideoCapture&) = delete;
     ~VideoCapture();
 
     // Frames of width x height go to `fd` as raw RGB, top row first. False

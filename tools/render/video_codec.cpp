@@ -5,26 +5,12 @@
 
 namespace {
 
-struct CodecInfo {
-    VideoCodec codec;
-    const char* name;
-    const char* extension;
-    int defaultCrf;
-};
-
+// In the enum's order.
+const char* const kCodecNames[] = {"h264", "hevc", "ffv1"};
 // The defaults are the ones every video had before codecs could be chosen,
 // so a plain --video keeps giving the same file.
-const CodecInfo kCodecs[] = {
-    {VideoCodec::H264, "h264", ".mp4", 18},
-    {VideoCodec::Hevc, "hevc", ".mp4", 18},
-    {VideoCodec::Ffv1, "ffv1", ".mkv", -1},
-};
+constexpr int kDefaultCrf = 18;
 const char* const kDefaultPreset = "veryfast";
-
-// kCodecs lists the codecs in the enum's order.
-const CodecInfo& Info(VideoCodec codec) {
-    return kCodecs[static_cast<int>(codec)];
-}
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -33,9 +19,9 @@ bool EndsWith(const std::string& text, const std::string& end) {
 } // namespace
 
 bool ParseVideoCodec(const std::string& name, VideoCodec& codec) {
-    for (const CodecInfo& info : kCodecs) {
-        if (name == info.name) {
-            codec = info.codec;
+    for (size_t i = 0; i < std::size(kCodecNames); ++i) {
+        if (name == kCodecNames[i]) {
+            codec = static_cast<VideoCodec>(i);
             return true;
         }
     }
@@ -43,14 +29,14 @@ bool ParseVideoCodec(const std::string& name, VideoCodec& codec) {
 }
 
 const char* VideoCodecName(VideoCodec codec) {
-    return Info(codec).name;
+    return kCodecNames[static_cast<int>(codec)];
 }
 bool IsLossless(VideoCodec codec) {
     return codec == VideoCodec::Ffv1;
 }
 
 std::string ContainerRefusal(VideoCodec codec, const std::string& path) {
-    if (EndsWith(path, Info(codec).extension))
+    if (EndsWith(path, IsLossless(codec) ? ".mkv" : ".mp4"))
         return "";
     if (IsLossless(codec))
         return "--codec ffv1 writes a Matroska file (.mkv): MP4 and the other containers "
@@ -75,7 +61,7 @@ std::vector<std::string> VideoEncoderArguments(VideoCodec codec, const std::stri
         // bgr0 keeps the drawn RGB exactly; level 3 codes slices in parallel
         // with a checksum each, so a damaged master shows where.
         return {"-c:v", "ffv1", "-level", "3", "-slicecrc", "1", "-pix_fmt", "bgr0"};
-    std::string quality = std::to_string(crf < 0 ? Info(codec).defaultCrf : crf);
+    std::string quality = std::to_string(crf < 0 ? kDefaultCrf : crf);
     if (encoder == "h264_nvenc")
         // The GPU's encoder at constant quality, close to x264's CRF 18.
         return {"-c:v", "h264_nvenc", "-preset", "p4", "-rc",      "vbr",
