@@ -114,8 +114,7 @@ int RenderContactSheet(const RenderOptions& options, OfflineProduction& producti
         return 1;
     }
 
-    ProgressBar progress;
-    progress.Start(count);
+    ProgressBar progress(count);
     for (int i = 0; i < count; ++i) {
         Place(pixels, layout, i, exposure.Take(production, times[i]));
         progress.Update(i + 1);

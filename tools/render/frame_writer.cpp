@@ -2,16 +2,10 @@
 
 #include "platform/piped_process.h"
 
-#include <algorithm>
-#include <cerrno>
-
 void FrameWriter::Start(int output, size_t bytesPerRow, int rowCount) {
     fd = output;
     rowBytes = bytesPerRow;
     rows = rowCount;
-    head = queued = 0;
-    stopping = failed = false;
-    writing = std::chrono::duration<double>(0.0);
     thread = std::thread(&FrameWriter::Run, this);
 }
 

@@ -5,8 +5,8 @@
 // the rows in reverse order), so no frame is copied on our side. Frames are
 // written in the order they are submitted.
 //
-// One thread submits and waits (the GL thread); Start makes the writing
-// thread, after which nothing allocates.
+// One thread submits and waits (the GL thread); Start, called once, makes the
+// writing thread, after which nothing allocates.
 #pragma once
 
 #include <chrono>

@@ -82,8 +82,7 @@ int RenderSequence(const RenderOptions& options, OfflineProduction& production) 
     if (!PrepareOutput(options, production, exposure, encoder))
         return 1;
     long frames = FrameCount(options.from, options.to, options.fps);
-    ProgressBar progress;
-    progress.Start(frames);
+    ProgressBar progress(frames);
     for (long i = 0; i < frames; ++i) {
         char name[64];
         char path[kMaxPath];

@@ -17,18 +17,14 @@ void FormatProgress(char* line, int size, long done, long total, double seconds)
     bar[kBarWidth] = '\0';
     double fps = seconds > 0.0 ? done / seconds : 0.0;
     long left = fps > 0.0 ? static_cast<long>((total - done) / fps + 0.5) : -1;
-    if (left < 0)
-        std::snprintf(line, size, "[%s] %ld/%ld frames  %5.1f fps  --:-- left", bar, done, total,
-                      fps);
-    else
-        std::snprintf(line, size, "[%s] %ld/%ld frames  %5.1f fps  %ld:%02ld left", bar, done,
-                      total, fps, left / 60, left % 60);
+    char leftText[32] = "--:--";
+    if (left >= 0)
+        std::snprintf(leftText, sizeof leftText, "%ld:%02ld", left / 60, left % 60);
+    std::snprintf(line, size, "[%s] %ld/%ld frames  %5.1f fps  %s left", bar, done, total, fps,
+                  leftText);
 }
 
-void ProgressBar::Start(long totalFrames) {
-    total = totalFrames;
-    started = Clock::now();
-    lastDrawn = started;
+ProgressBar::ProgressBar(long totalFrames) : total(totalFrames) {
     Draw(0, started);
 }
 

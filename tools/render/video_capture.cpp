@@ -39,9 +39,6 @@ bool VideoCapture::Start(int fd, int w, int h) {
     }
     glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
     writer.Start(fd, static_cast<size_t>(w) * 3, h);
-    frames = 0;
-    finished = false;
-    times = {};
     return true;
 }
 

@@ -5,7 +5,8 @@
 // writer thread, which feeds the encoder's pipe while frames N + 1, N + 2 are
 // drawn. The GL thread waits only when the encoder falls a whole ring behind.
 //
-// Start makes the buffers and the thread; Add and Finish allocate nothing.
+// Start, called once, makes the buffers and the thread; Add and Finish
+// allocate nothing.
 // GL thread only (the production's context current); a mapped slot's bytes
 // are read on the writer thread until the slot is unmapped.
 #pragma once

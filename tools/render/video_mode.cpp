@@ -201,8 +201,7 @@ int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
         return 1;
 
     const bool whole = options.motionBlur > 1 || options.supersample > 1;
-    ProgressBar progress;
-    progress.Start(frames);
+    ProgressBar progress(frames);
     long done = 0;
     CaptureTimes times;
     const bool written =
