@@ -46,9 +46,9 @@ void ReportDone(const RenderOptions& options, long frames, double seconds, const
                Percent(t->waitingForEncoder, seconds), Percent(t->writing, seconds));
 }
 
-// Writes the chapters to `path`; false (with a message) when it cannot.
-bool WriteChapters(const std::string& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "w");
+// Writes the chapters into `file`, opened on `path`, and closes it; false
+// (with a message) when it cannot.
+bool WriteChapters(std::FILE* file, const std::string& path, const std::string& text) {
     bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
     if (file && std::fclose(file) != 0)
         written = false;
@@ -73,8 +73,10 @@ bool PlaceChapters(const RenderOptions& options, TemporaryFile& temporary) {
     const long frames = FrameCount(options.from, options.to, options.fps);
     const double seconds = static_cast<double>(frames) / options.fps;
     const std::string text = ChapterMetadata(ChaptersOf(options.from, seconds));
-    if (options.segments > 0)
-        return WriteChapters(options.videoPath + ".chapters", text);
+    if (options.segments > 0) {
+        const std::string path = options.videoPath + ".chapters";
+        return WriteChapters(std::fopen(path.c_str(), "w"), path, text);
+    }
     std::error_code ignored;
     std::string name =
         (std::filesystem::temp_directory_path(ignored) / "zentrafel-chapters-XXXXXX").string();
@@ -83,9 +85,8 @@ bool PlaceChapters(const RenderOptions& options, TemporaryFile& temporary) {
         Report("no file for the chapters: %s", std::strerror(errno));
         return false;
     }
-    close(fd);
     temporary.path = name;
-    return WriteChapters(name, text);
+    return WriteChapters(fdopen(fd, "wb"), name, text);
 }
 
 // The frames of the stretch this run draws: all, or one segment's, whose
