@@ -69,9 +69,9 @@ struct TemporaryFile {
 // A whole video carries its chapters in itself, given to ffmpeg in a
 // temporary file; a segment's are those of the whole stretch, for the join to
 // put into the joined video, and go to FILE.chapters beside the segment.
-bool PlaceChapters(const RenderOptions& options, TemporaryFile& temporary) {
-    const long frames = FrameCount(options.from, options.to, options.fps);
-    const double seconds = static_cast<double>(frames) / options.fps;
+// `total`: the frames of the whole stretch.
+bool PlaceChapters(const RenderOptions& options, long total, TemporaryFile& temporary) {
+    const double seconds = static_cast<double>(total) / options.fps;
     const std::string text = ChapterMetadata(ChaptersOf(options.from, seconds));
     if (options.segments > 0) {
         const std::string path = options.videoPath + ".chapters";
@@ -87,14 +87,6 @@ bool PlaceChapters(const RenderOptions& options, TemporaryFile& temporary) {
     }
     temporary.path = name;
     return WriteChapters(fdopen(fd, "wb"), name, text);
-}
-
-// The frames of the stretch this run draws: all, or one segment's, whose
-// times come from their index in the whole stretch.
-FrameRange FramesToDraw(const RenderOptions& options) {
-    long total = FrameCount(options.from, options.to, options.fps);
-    return options.segments > 0 ? SegmentFrames(total, options.segment, options.segments)
-                                : FrameRange{0, total};
 }
 
 std::string Number(double value) {
@@ -191,10 +183,15 @@ bool WriteExposed(const RenderOptions& options, OfflineProduction& production, P
 
 int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     auto started = std::chrono::steady_clock::now();
-    const FrameRange range = FramesToDraw(options);
+    const long total = FrameCount(options.from, options.to, options.fps);
+    // The frames of the stretch this run draws: all, or one segment's, whose
+    // times come from their index in the whole stretch.
+    const FrameRange range = options.segments > 0
+                                 ? SegmentFrames(total, options.segment, options.segments)
+                                 : FrameRange{0, total};
     const long frames = range.end - range.begin;
     TemporaryFile chapters;
-    if (!PlaceChapters(options, chapters))
+    if (!PlaceChapters(options, total, chapters))
         return 1;
     PipedProcess ffmpeg;
     if (!ffmpeg.Start(FfmpegArguments(options, production.Width(), production.Height(), range,
