@@ -41,12 +41,7 @@ bool JoinPath(char (&path)[kMaxPath], const std::string& dir, const char* name) 
 } // namespace
 
 ExposureSettings ExposureOf(const RenderOptions& options) {
-    ExposureSettings settings;
-    settings.subframes = options.motionBlur;
-    settings.shutter = options.shutter;
-    settings.fps = options.fps;
-    settings.supersample = options.supersample;
-    return settings;
+    return {options.motionBlur, options.shutter, options.fps, options.supersample};
 }
 
 bool WriteFramePng(OfflineProduction& production, Exposure& exposure, PngEncoder& encoder, double t,
