@@ -34,16 +34,13 @@ class FrameWriter {
     double WritingSeconds() const { return writing.count(); }
 
   private:
-    void Run();
+    void Run(int fd, size_t rowBytes, int rows);
 
     struct Frame {
         int slot;
         const unsigned char* pixels;
     };
 
-    int fd = -1;
-    size_t rowBytes = 0;
-    int rows = 0;
     std::thread thread;
     std::mutex mutex;
     std::condition_variable changed;
