@@ -10,21 +10,12 @@
 #include <chrono>
 #include <cstdio>
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Milliseconds(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-} // namespace
-
-int RunBench(OfflineProduction& production, Clock::time_point launched) {
+int RunBench(OfflineProduction& production, std::chrono::steady_clock::time_point launched) {
     // The production's first frame, at music time 0, ends its start-up.
     production.DrawFrameAt(0.0);
     glFinish();
-    double firstFrame = Milliseconds(Clock::now() - launched);
+    const std::chrono::duration<double, std::milli> firstFrame =
+        std::chrono::steady_clock::now() - launched;
 
     const Viewport& v = production.View();
     std::printf("\nzentrafel-render --bench at %dx%d (drawn area %dx%d) on %s, %s\n\n",
@@ -33,6 +24,6 @@ int RunBench(OfflineProduction& production, Clock::time_point launched) {
                 production.Device().c_str());
     PrintSectionFrameTimes([&](double t) { production.DrawFrameAt(t); }, production.MusicLength());
     std::printf("\nTime to first frame (process start to the first frame finished): %.0f ms\n",
-                firstFrame);
+                firstFrame.count());
     return 0;
 }

@@ -26,27 +26,15 @@ void Reduce(const unsigned char* from, long fromStride, int width, int height, u
     }
 }
 
-template <int Channels>
-void ReduceBy(int factor, const unsigned char* from, long fromStride, int width, int height,
-              unsigned char* to, long toStride) {
-    switch (factor) {
-    case 1:
-        return Reduce<1, Channels>(from, fromStride, width, height, to, toStride);
-    case 2:
-        return Reduce<2, Channels>(from, fromStride, width, height, to, toStride);
-    case 3:
-        return Reduce<3, Channels>(from, fromStride, width, height, to, toStride);
-    default:
-        return Reduce<4, Channels>(from, fromStride, width, height, to, toStride);
-    }
-}
-
 } // namespace
 
 void BoxReduce(const unsigned char* from, long fromStride, int channels, int factor, int width,
                int height, unsigned char* to, long toStride) {
-    if (channels == 4)
-        ReduceBy<4>(factor, from, fromStride, width, height, to, toStride);
-    else
-        ReduceBy<3>(factor, from, fromStride, width, height, to, toStride);
+    using Reducer = void (*)(const unsigned char*, long, int, int, unsigned char*, long);
+    // RGB, then RGBA; each by factor 1 to 4.
+    static constexpr Reducer kReducers[2][4] = {
+        {Reduce<1, 3>, Reduce<2, 3>, Reduce<3, 3>, Reduce<4, 3>},
+        {Reduce<1, 4>, Reduce<2, 4>, Reduce<3, 4>, Reduce<4, 4>},
+    };
+    kReducers[channels == 4][factor - 1](from, fromStride, width, height, to, toStride);
 }

@@ -33,11 +33,9 @@ const unsigned char* Exposure::ReadReduced(bool topRowFirst) {
     // GL gives the bottom row first: read upwards from the last row to put
     // the top first.
     const long stride = static_cast<long>(width) * n * 4;
-    if (topRowFirst)
-        BoxReduce(drawn + (height * n - 1) * stride, -stride, 4, n, width, height, reduced.data(),
-                  width * 3);
-    else
-        BoxReduce(drawn, stride, 4, n, width, height, reduced.data(), width * 3);
+    const unsigned char* first = topRowFirst ? drawn + (height * n - 1) * stride : drawn;
+    BoxReduce(first, topRowFirst ? -stride : stride, 4, n, width, height, reduced.data(),
+              width * 3);
     return reduced.data();
 }
 

@@ -2,17 +2,8 @@
 
 #include "platform/piped_process.h"
 
-#include <algorithm>
-#include <cerrno>
-
-void FrameWriter::Start(int output, size_t bytesPerRow, int rowCount) {
-    fd = output;
-    rowBytes = bytesPerRow;
-    rows = rowCount;
-    head = queued = 0;
-    stopping = failed = false;
-    writing = std::chrono::duration<double>(0.0);
-    thread = std::thread(&FrameWriter::Run, this);
+void FrameWriter::Start(int fd, size_t rowBytes, int rows) {
+    thread = std::thread(&FrameWriter::Run, this, fd, rowBytes, rows);
 }
 
 void FrameWriter::Submit(int slot, const unsigned char* bottomUp) {
@@ -43,7 +34,7 @@ bool FrameWriter::Finish() {
 
 // The frame stays at the head of the queue while it is written, so that its
 // slot counts as busy until the last byte has gone.
-void FrameWriter::Run() {
+void FrameWriter::Run(int fd, size_t rowBytes, int rows) {
     std::unique_lock<std::mutex> lock(mutex);
     while (true) {
         changed.wait(lock, [&] { return queued > 0 || stopping; });

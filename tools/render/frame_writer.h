@@ -5,8 +5,8 @@
 // the rows in reverse order), so no frame is copied on our side. Frames are
 // written in the order they are submitted.
 //
-// One thread submits and waits (the GL thread); Start makes the writing
-// thread, after which nothing allocates.
+// One thread submits and waits (the GL thread); Start, called once, makes the
+// writing thread, after which nothing allocates.
 #pragma once
 
 #include <chrono>
@@ -19,9 +19,6 @@ class FrameWriter {
   public:
     static constexpr int kMaxSlots = 8;
 
-    FrameWriter() = default;
-    FrameWriter(const FrameWriter&) = delete;
-    FrameWriter& operator=(const FrameWriter&) = delete;
     ~FrameWriter() { Finish(); }
 
     void Start(int fd, size_t rowBytes, int rows);
@@ -37,16 +34,13 @@ class FrameWriter {
     double WritingSeconds() const { return writing.count(); }
 
   private:
-    void Run();
+    void Run(int fd, size_t rowBytes, int rows);
 
     struct Frame {
         int slot;
         const unsigned char* pixels;
     };
 
-    int fd = -1;
-    size_t rowBytes = 0;
-    int rows = 0;
     std::thread thread;
     std::mutex mutex;
     std::condition_variable changed;

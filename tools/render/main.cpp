@@ -4,9 +4,9 @@
 #include "tools/render/offline_production.h"
 #include "tools/render/render_modes.h"
 #include "tools/render/render_options.h"
-#include "tools/render/video_pipe.h"
 
 #include "platform/data_dir.h"
+#include "platform/piped_process.h"
 #include "platform/report.h"
 
 #include <chrono>
@@ -31,11 +31,9 @@ int BadArguments(const std::string& reason) {
 // in, whichever folder the data is then read from.
 void FindData(RenderOptions& options) {
     std::error_code ignored;
-    options.outDir = std::filesystem::absolute(options.outDir, ignored).string();
-    if (!options.videoPath.empty())
-        options.videoPath = std::filesystem::absolute(options.videoPath, ignored).string();
-    if (!options.sheetPath.empty())
-        options.sheetPath = std::filesystem::absolute(options.sheetPath, ignored).string();
+    for (std::string* path : {&options.outDir, &options.videoPath, &options.sheetPath})
+        if (!path->empty())
+            *path = std::filesystem::absolute(*path, ignored).string();
     ChangeToDataDirectory();
 }
 

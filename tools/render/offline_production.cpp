@@ -3,19 +3,9 @@
 #include "app/gl_requirements.h"
 #include "bass/audio_options.h"
 #include "scenes/sections.h"
+#include "tools/render/supersample_surface.h"
 
 #include <GL/glew.h>
-
-namespace {
-
-// The letterbox of the output size, N times larger, so that each block of
-// N × N drawn pixels lies over one output pixel (the letterbox of the larger
-// size itself can round differently).
-Viewport Scaled(const Viewport& v, int n) {
-    return {v.x * n, v.y * n, v.width * n, v.height * n};
-}
-
-} // namespace
 
 bool OfflineProduction::Start(int width, int height, const GlDeviceChoice& device, int n) {
     StartDecodingMusic();
@@ -31,12 +21,15 @@ bool OfflineProduction::Start(int width, int height, const GlDeviceChoice& devic
     // music must not play, and no sound card may be assumed.
     AudioForceNoSound(true);
 
-    viewport = Scaled(output, n);
+    // The letterbox of the output size, N times larger, so that each block of
+    // N × N drawn pixels lies over one output pixel (the letterbox of the
+    // larger size itself can round differently).
+    viewport = {output.x * n, output.y * n, output.width * n, output.height * n};
     GLuint drawInto = 0; // the pbuffer
     if (n > 1) {
-        if (!surface.Create(width * n, height * n))
+        drawInto = CreateSupersampleSurface(width * n, height * n);
+        if (!drawInto)
             return false;
-        drawInto = surface.Framebuffer();
         glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
     }
     production->pixelScale = static_cast<float>(n);

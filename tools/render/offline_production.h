@@ -10,7 +10,6 @@
 
 #include "app/startup.h"
 #include "platform/headless_gl.h"
-#include "tools/render/supersample_surface.h"
 
 #include <memory>
 #include <string>
@@ -42,7 +41,6 @@ class OfflineProduction {
 
   private:
     HeadlessGl gl;
-    SupersampleSurface surface;
     std::string sizeRefusal;
     Music music{};
     std::unique_ptr<Production> production;

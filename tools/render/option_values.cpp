@@ -2,15 +2,11 @@
 
 #include "app/command_line.h"
 
-#include <cmath>
 #include <cstdlib>
+#include <limits>
 
 bool ParseTime(const std::string& text, double& seconds) {
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    seconds = std::strtod(text.c_str(), &end);
-    return *end == '\0' && std::isfinite(seconds) && seconds >= 0.0;
+    return ParseFraction(text, 0.0, std::numeric_limits<double>::max(), seconds);
 }
 
 bool ParseInt(const std::string& text, int low, int high, int& value) {

@@ -38,19 +38,10 @@ bool JoinPath(char (&path)[kMaxPath], const std::string& dir, const char* name) 
     return true;
 }
 
-void ReportWriteFailure(const char* path) {
-    Report("cannot write %s: %s", path, std::strerror(errno));
-}
-
 } // namespace
 
 ExposureSettings ExposureOf(const RenderOptions& options) {
-    ExposureSettings settings;
-    settings.subframes = options.motionBlur;
-    settings.shutter = options.shutter;
-    settings.fps = options.fps;
-    settings.supersample = options.supersample;
-    return settings;
+    return {options.motionBlur, options.shutter, options.fps, options.supersample};
 }
 
 bool WriteFramePng(OfflineProduction& production, Exposure& exposure, PngEncoder& encoder, double t,
@@ -73,7 +64,7 @@ int RenderStills(const RenderOptions& options, OfflineProduction& production) {
         StillName(t, name, sizeof name);
         if (!JoinPath(path, options.outDir, name) ||
             !WriteFramePng(production, exposure, encoder, t, path)) {
-            ReportWriteFailure(path);
+            Report("cannot write %s: %s", path, std::strerror(errno));
             return 1;
         }
     }
@@ -86,8 +77,7 @@ int RenderSequence(const RenderOptions& options, OfflineProduction& production) 
     if (!PrepareOutput(options, production, exposure, encoder))
         return 1;
     long frames = FrameCount(options.from, options.to, options.fps);
-    ProgressBar progress;
-    progress.Start(frames);
+    ProgressBar progress(frames);
     for (long i = 0; i < frames; ++i) {
         char name[64];
         char path[kMaxPath];
@@ -96,7 +86,7 @@ int RenderSequence(const RenderOptions& options, OfflineProduction& production) 
             !WriteFramePng(production, exposure, encoder, FrameTime(options.from, options.fps, i),
                            path)) {
             progress.Finish(i);
-            ReportWriteFailure(path);
+            Report("cannot write %s: %s", path, std::strerror(errno));
             return 1;
         }
         progress.Update(i + 1);

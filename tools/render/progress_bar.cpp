@@ -1,25 +1,11 @@
 #include "tools/render/progress_bar.h"
 
-#include <unistd.h>
-
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 constexpr int kBarWidth = 30;
 constexpr auto kRedrawEvery = std::chrono::milliseconds(250);
-
-void WriteStderr(const char* text) {
-    size_t left = std::strlen(text);
-    while (left > 0) {
-        ssize_t n = write(STDERR_FILENO, text, left);
-        if (n <= 0)
-            return;
-        text += n;
-        left -= static_cast<size_t>(n);
-    }
-}
 
 } // namespace
 
@@ -31,18 +17,14 @@ void FormatProgress(char* line, int size, long done, long total, double seconds)
     bar[kBarWidth] = '\0';
     double fps = seconds > 0.0 ? done / seconds : 0.0;
     long left = fps > 0.0 ? static_cast<long>((total - done) / fps + 0.5) : -1;
-    if (left < 0)
-        std::snprintf(line, size, "[%s] %ld/%ld frames  %5.1f fps  --:-- left", bar, done, total,
-                      fps);
-    else
-        std::snprintf(line, size, "[%s] %ld/%ld frames  %5.1f fps  %ld:%02ld left", bar, done,
-                      total, fps, left / 60, left % 60);
+    char leftText[32] = "--:--";
+    if (left >= 0)
+        std::snprintf(leftText, sizeof leftText, "%ld:%02ld", left / 60, left % 60);
+    std::snprintf(line, size, "[%s] %ld/%ld frames  %5.1f fps  %s left", bar, done, total, fps,
+                  leftText);
 }
 
-void ProgressBar::Start(long totalFrames) {
-    total = totalFrames;
-    started = Clock::now();
-    lastDrawn = started;
+ProgressBar::ProgressBar(long totalFrames) : total(totalFrames) {
     Draw(0, started);
 }
 
@@ -54,7 +36,7 @@ void ProgressBar::Update(long framesDone) {
 
 void ProgressBar::Finish(long framesDone) {
     Draw(framesDone, Clock::now());
-    WriteStderr("\n");
+    std::fputs("\n", stderr);
 }
 
 void ProgressBar::Draw(long framesDone, Clock::time_point now) {
@@ -63,7 +45,7 @@ void ProgressBar::Draw(long framesDone, Clock::time_point now) {
     line[0] = '\r';
     FormatProgress(line + 1, sizeof line - 1, framesDone, total,
                    std::chrono::duration<double>(now - started).count());
-    WriteStderr(line);
+    std::fputs(line, stderr);
     // Covers what a longer previous line left behind.
-    WriteStderr("    ");
+    std::fputs("    ", stderr);
 }

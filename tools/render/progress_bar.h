@@ -7,7 +7,8 @@
 
 class ProgressBar {
   public:
-    void Start(long totalFrames);
+    // Draws the bar of no frames done.
+    explicit ProgressBar(long totalFrames);
     void Update(long framesDone);
     // Draws the final state and ends the line.
     void Finish(long framesDone);
@@ -17,9 +18,9 @@ class ProgressBar {
 
     void Draw(long framesDone, Clock::time_point now);
 
-    long total = 0;
-    Clock::time_point started;
-    Clock::time_point lastDrawn;
+    long total;
+    Clock::time_point started = Clock::now();
+    Clock::time_point lastDrawn = started;
 };
 
 // The text of the bar (without the leading carriage return) for `done` of

@@ -1,6 +1,5 @@
 #include "tools/render/render_options.h"
 
-#include "tools/render/capture_options.h"
 #include "tools/render/frame_times.h"
 #include "tools/render/option_values.h"
 
@@ -11,6 +10,10 @@ namespace {
 constexpr int kMaxFps = 240;
 // Far more than any farm has machines; keeps K/N within an int.
 constexpr int kMaxSegments = 100000;
+constexpr int kMaxSubframes = 64;
+constexpr int kMaxSupersample = 4;
+constexpr int kMaxSheetColumns = 32;
+constexpr int kMaxSheetCount = 400;
 
 bool ParseTimeList(const std::string& text, std::vector<double>& times) {
     size_t start = 0;
@@ -111,95 +114,114 @@ const ValueSwitch* FindValueSwitch(const std::string& name) {
     return nullptr;
 }
 
-// Two times that round to the same file name would overwrite each other.
-bool StillNamesDistinct(const std::vector<double>& times, std::string& error) {
+// The switches given, by name.
+struct Switches {
+    std::set<std::string> seen;
+    bool operator()(const char* name) const { return seen.count(name) != 0; }
+};
+
+// Why the stills' names would clash: two times that round to the same file
+// name would overwrite each other. Empty when they are all distinct.
+std::string StillNameClash(const std::vector<double>& times) {
     std::set<std::string> names;
     for (double t : times) {
         char name[64];
         StillName(t, name, sizeof name);
-        if (!names.insert(name).second) {
-            error =
-                std::string("--at names ") + name + " twice (times are kept to the millisecond)";
-            return false;
-        }
+        if (!names.insert(name).second)
+            return std::string("--at names ") + name + " twice (times are kept to the millisecond)";
     }
-    return true;
+    return "";
 }
 
-// H.264 and HEVC in 4:2:0 halve both sides of the colour planes.
-bool VideoSizeEven(const RenderOptions& options, std::string& error) {
-    if (!NeedsEvenSize(options.codec) || (options.width % 2 == 0 && options.height % 2 == 0))
-        return true;
-    error = std::string("--video needs an even width and height (") +
-            VideoCodecName(options.codec) + " with yuv420p)";
-    return false;
+// The one mode the switches ask for; Sequence where none names a mode.
+RenderMode ModeOf(const Switches& has) {
+    if (has("--at"))
+        return RenderMode::Stills;
+    if (has("--video"))
+        return RenderMode::Video;
+    if (has("--contact-sheet"))
+        return RenderMode::ContactSheet;
+    if (has("--bench"))
+        return RenderMode::Bench;
+    if (has("--list-devices"))
+        return RenderMode::ListDevices;
+    return RenderMode::Sequence;
 }
 
-// Picks the one mode the given options ask for, and refuses options that the
-// mode would silently ignore.
-bool ChooseMode(const std::set<std::string>& seen, RenderOptions& options, std::string& error) {
-    auto has = [&seen](const char* name) { return seen.count(name) != 0; };
+// Why the switches cannot make one mode: several modes, none, or switches
+// the mode would silently ignore. Empty when they can.
+std::string ModeConflict(const Switches& has, const RenderOptions& options) {
     bool range = has("--from") || has("--to") || has("--fps");
     int modes = has("--at") + has("--video") + has("--contact-sheet") + has("--bench") +
                 has("--list-devices");
-
-    if (modes > 1) {
-        error = "choose one of --at, --video, --contact-sheet, --bench and --list-devices";
-        return false;
-    }
-    if (has("--list-devices") && seen.size() > 1) {
-        error = "--list-devices takes no other option";
-        return false;
-    }
-    if (has("--encoder") && !has("--video")) {
-        error = "--encoder is for --video";
-        return false;
-    }
+    if (modes > 1)
+        return "choose one of --at, --video, --contact-sheet, --bench and --list-devices";
+    if (has("--list-devices") && has.seen.size() > 1)
+        return "--list-devices takes no other option";
+    if (has("--encoder") && !has("--video"))
+        return "--encoder is for --video";
     // With motion blur, --fps gives stills the frame interval to open in.
     bool stillRange = has("--from") || has("--to") || (has("--fps") && !has("--motion-blur"));
-    if (has("--at") && stillRange) {
-        error = "--at renders single times; --from, --to and --fps are for sequences and video";
-        return false;
-    }
-    if (has("--bench") && (range || has("--out"))) {
-        error = "--bench takes only --size and --device";
-        return false;
-    }
-    if (has("--segment") && !has("--video")) {
-        error = "--segment is a part of a video; give --video too";
-        return false;
-    }
-    if (has("--video") && has("--out")) {
-        error = "--out is where PNGs go; the video goes to the path given to --video";
-        return false;
-    }
-    if (options.to >= 0.0 && options.to <= options.from) {
-        error = "--to must come after --from";
-        return false;
-    }
-    if (has("--at"))
-        options.mode = RenderMode::Stills;
-    else if (has("--video"))
-        options.mode = RenderMode::Video;
-    else if (has("--contact-sheet"))
-        options.mode = RenderMode::ContactSheet;
-    else if (has("--bench"))
-        options.mode = RenderMode::Bench;
-    else if (has("--list-devices"))
-        options.mode = RenderMode::ListDevices;
-    else if (range)
-        options.mode = RenderMode::Sequence;
-    else {
-        error = "nothing to render: give --at, --from/--to/--fps, --video or --bench";
-        return false;
-    }
-    return true;
+    if (has("--at") && stillRange)
+        return "--at renders single times; --from, --to and --fps are for sequences and video";
+    if (has("--bench") && (range || has("--out")))
+        return "--bench takes only --size and --device";
+    if (has("--segment") && !has("--video"))
+        return "--segment is a part of a video; give --video too";
+    if (has("--video") && has("--out"))
+        return "--out is where PNGs go; the video goes to the path given to --video";
+    if (options.to >= 0.0 && options.to <= options.from)
+        return "--to must come after --from";
+    if (modes == 0 && !range)
+        return "nothing to render: give --at, --from/--to/--fps, --video or --bench";
+    return "";
+}
+
+// Why the capture switches (the video's codec and quality, motion blur,
+// supersampling, the contact sheet) do not fit the mode or cannot be
+// written. Empty when they can.
+std::string CaptureConflict(const Switches& has, const RenderOptions& options) {
+    const bool video = options.mode == RenderMode::Video;
+    const bool sheet = options.mode == RenderMode::ContactSheet;
+    const bool even = options.width % 2 == 0 && options.height % 2 == 0;
+    if (!video && (has("--codec") || has("--crf") || has("--preset")))
+        return "--codec, --crf and --preset are for --video";
+    if (video && options.encoder == "h264_nvenc" &&
+        (options.codec != VideoCodec::H264 || has("--preset")))
+        return "--encoder h264_nvenc encodes --codec h264 at its own preset; --crf sets its "
+               "quality";
+    if (video && IsLossless(options.codec) && (has("--crf") || has("--preset")))
+        return "--codec ffv1 is lossless: --crf and --preset are for h264 and hevc";
+    const std::string container = video ? ContainerRefusal(options.codec, options.videoPath) : "";
+    if (!container.empty())
+        return container;
+    if (options.mode == RenderMode::Bench &&
+        (has("--motion-blur") || has("--shutter") || has("--supersample")))
+        return "--bench takes only --size";
+    if (has("--shutter") && !has("--motion-blur"))
+        return "--shutter is the open time of --motion-blur's subframes; give --motion-blur too";
+    if (!sheet && (has("--columns") || has("--count")))
+        return "--columns and --count are for --contact-sheet";
+    if (sheet && (has("--out") || (has("--fps") && !has("--motion-blur"))))
+        return "--contact-sheet takes --from, --to, --size, --columns and --count "
+               "(and --fps only for --motion-blur)";
+    // The sheet's frames are halved into their cells.
+    if (sheet && !even)
+        return "--contact-sheet needs an even width and height: each frame is halved into its "
+               "cell";
+    // H.264 and HEVC in 4:2:0 halve both sides of the colour planes.
+    if (video && !IsLossless(options.codec) && !even)
+        return std::string("--video needs an even width and height (") +
+               VideoCodecName(options.codec) + " with yuv420p)";
+    if (options.mode == RenderMode::Stills)
+        return StillNameClash(options.stillTimes);
+    return "";
 }
 
 } // namespace
 
 bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::string& error) {
-    std::set<std::string> seen;
+    Switches has;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         std::string value;
@@ -214,7 +236,7 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             options.mode = RenderMode::Help;
             return true;
         }
-        if (!seen.insert(arg).second) {
+        if (!has.seen.insert(arg).second) {
             error = arg + " given twice";
             return false;
         }
@@ -240,13 +262,16 @@ bool ParseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
             return false;
         }
     }
-    if (!ChooseMode(seen, options, error) || !FinishCaptureOptions(seen, options, error))
-        return false;
-    if (options.mode == RenderMode::Stills)
-        return StillNamesDistinct(options.stillTimes, error);
-    if (options.mode == RenderMode::Video)
-        return VideoSizeEven(options, error);
-    return true;
+    options.mode = ModeOf(has);
+    // Frames of 640x360 make cells of 320x180.
+    if (options.mode == RenderMode::ContactSheet && !has("--size")) {
+        options.width = 640;
+        options.height = 360;
+    }
+    error = ModeConflict(has, options);
+    if (error.empty())
+        error = CaptureConflict(has, options);
+    return error.empty();
 }
 
 const char* RenderUsage() {

@@ -31,9 +31,9 @@ struct RenderOptions {
     int sheetCount = 24;
     std::string encoder = "libx264"; // or "h264_nvenc"
     GlDeviceChoice device;           // where the GL context is opened
+    bool allPasses = false;          // --all-passes: also the passes that change no pixel
     // --segment K/N: the video holds only the K-th of N equal runs of the
     // stretch's frames, without the music. 0/0: the whole stretch.
-    bool allPasses = false; // --all-passes: also the passes that change no pixel
     int segment = 0;
     int segments = 0;
 };

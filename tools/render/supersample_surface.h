@@ -1,8 +1,8 @@
-// SupersampleSurface: the framebuffer object the offline renderer draws into
-// instead of the pbuffer when it supersamples: N times the output size each
-// way, RGBA colour and depth as a window has them. The production's render
-// target returns to it instead of the window, and the frame is read back
-// from it. Created once; GL context thread only.
+// The framebuffer object the offline renderer draws into instead of the
+// pbuffer when it supersamples: N times the output size each way, RGBA colour
+// and depth as a window has them. The production's render target returns to
+// it instead of the window, and the frame is read back from it. Created once,
+// kept for the process; GL context thread only.
 #pragma once
 
 #include <GL/glew.h>
@@ -14,15 +14,6 @@
 // what exceeds which limit in `refusal`. Needs a current context.
 bool SurfaceFits(int width, int height, std::string& refusal);
 
-class SupersampleSurface {
-  public:
-    // Makes the surface and binds it for drawing and reading; false (with a
-    // line on stderr) when the framebuffer is not complete.
-    bool Create(int width, int height);
-    GLuint Framebuffer() const { return framebuffer; }
-
-  private:
-    GLuint framebuffer = 0;
-    GLuint color = 0;
-    GLuint depth = 0;
-};
+// Makes the surface and binds it for drawing and reading; its framebuffer,
+// or 0 (with a line on stderr) when the framebuffer is not complete.
+GLuint CreateSupersampleSurface(int width, int height);

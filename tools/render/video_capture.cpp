@@ -1,7 +1,8 @@
 #include "tools/render/video_capture.h"
 
+#include "platform/report.h"
+
 #include <chrono>
-#include <cstdio>
 
 namespace {
 
@@ -13,43 +14,76 @@ double Seconds(Clock::time_point from, Clock::time_point to) {
 
 } // namespace
 
-bool VideoCapture::Start(int fd, int width, int height) {
-    if (!ring.Init(width, height)) {
-        std::fprintf(stderr, "zentrafel-render: the GL context has no pixel buffer objects\n");
+VideoCapture::~VideoCapture() {
+    // The writer thread may still be reading mapped slots.
+    writer.Finish();
+    for (int slot = 0; slot < kSlots; ++slot)
+        Unmap(slot);
+    if (buffers[0])
+        glDeleteBuffers(kSlots, buffers);
+}
+
+bool VideoCapture::Start(int fd, int w, int h) {
+    if (!GLEW_VERSION_2_1 && !GLEW_ARB_pixel_buffer_object) {
+        Report("the GL context has no pixel buffer objects");
         return false;
     }
-    writer.Start(fd, ring.RowBytes(), ring.Height());
-    frames = 0;
-    finished = false;
-    times = {};
+    width = w;
+    height = h;
+    glGenBuffers(kSlots, buffers);
+    for (GLuint buffer : buffers) {
+        glBindBuffer(GL_PIXEL_PACK_BUFFER, buffer);
+        // Written by GL, read by us, once per use.
+        glBufferData(GL_PIXEL_PACK_BUFFER, static_cast<GLsizeiptr>(w) * h * 3, nullptr,
+                     GL_STREAM_READ);
+    }
+    glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
+    writer.Start(fd, static_cast<size_t>(w) * 3, h);
     return true;
 }
 
 bool VideoCapture::HandOver(int slot) {
-    const unsigned char* pixels = ring.Map(slot);
+    glBindBuffer(GL_PIXEL_PACK_BUFFER, buffers[slot]);
+    const void* pixels = glMapBuffer(GL_PIXEL_PACK_BUFFER, GL_READ_ONLY);
+    glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
+    mapped[slot] = pixels != nullptr;
     if (!pixels) {
-        std::fprintf(stderr, "zentrafel-render: a read-back buffer cannot be mapped\n");
+        Report("a read-back buffer cannot be mapped");
         return false;
     }
-    writer.Submit(slot, pixels);
+    writer.Submit(slot, static_cast<const unsigned char*>(pixels));
     return true;
 }
 
+void VideoCapture::Unmap(int slot) {
+    if (!mapped[slot])
+        return;
+    glBindBuffer(GL_PIXEL_PACK_BUFFER, buffers[slot]);
+    glUnmapBuffer(GL_PIXEL_PACK_BUFFER);
+    glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
+    mapped[slot] = false;
+}
+
 bool VideoCapture::Add(OfflineProduction& production, double t) {
-    const int slot = static_cast<int>(frames % ReadbackRing::kSlots);
+    const int slot = static_cast<int>(frames % kSlots);
     const Clock::time_point start = Clock::now();
     production.DrawFrameAt(t);
     const Clock::time_point drawn = Clock::now();
     // The slot's last frame, a ring ago, must have reached the encoder.
     const bool taken = writer.WaitFree(slot);
-    ring.Unmap(slot);
+    Unmap(slot);
     const Clock::time_point free = Clock::now();
     if (!taken)
         return false;
-    ring.StartRead(slot);
+    // The read returns at once where the driver can read asynchronously.
+    // Rows packed without padding; restored so the scenes see GL's default.
+    glBindBuffer(GL_PIXEL_PACK_BUFFER, buffers[slot]);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, nullptr);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
     const Clock::time_point reading = Clock::now();
-    const int previous =
-        static_cast<int>((frames + ReadbackRing::kSlots - 1) % ReadbackRing::kSlots);
+    const int previous = static_cast<int>((frames + kSlots - 1) % kSlots);
     const bool handed = frames == 0 || HandOver(previous);
     const Clock::time_point end = Clock::now();
     times.drawing += Seconds(start, drawn) + Seconds(free, reading);
@@ -66,14 +100,14 @@ bool VideoCapture::Finish() {
     bool ok = true;
     if (frames > 0) {
         const Clock::time_point start = Clock::now();
-        ok = HandOver(static_cast<int>((frames - 1) % ReadbackRing::kSlots));
+        ok = HandOver(static_cast<int>((frames - 1) % kSlots));
         times.readingBack += Seconds(start, Clock::now());
     }
     const Clock::time_point waiting = Clock::now();
     ok = writer.Finish() && ok;
     times.waitingForEncoder += Seconds(waiting, Clock::now());
     times.writing = writer.WritingSeconds();
-    for (int slot = 0; slot < ReadbackRing::kSlots; ++slot)
-        ring.Unmap(slot);
+    for (int slot = 0; slot < kSlots; ++slot)
+        Unmap(slot);
     return ok;
 }

@@ -1,29 +1,16 @@
 #include "tools/render/video_codec.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
-struct CodecInfo {
-    VideoCodec codec;
-    const char* name;
-    const char* extension;
-    int defaultCrf;
-};
-
+// In the enum's order.
+const char* const kCodecNames[] = {"h264", "hevc", "ffv1"};
 // The defaults are the ones every video had before codecs could be chosen,
 // so a plain --video keeps giving the same file.
-const CodecInfo kCodecs[] = {
-    {VideoCodec::H264, "h264", ".mp4", 18},
-    {VideoCodec::Hevc, "hevc", ".mp4", 18},
-    {VideoCodec::Ffv1, "ffv1", ".mkv", -1},
-};
+constexpr int kDefaultCrf = 18;
 const char* const kDefaultPreset = "veryfast";
-
-const CodecInfo& Info(VideoCodec codec) {
-    for (const CodecInfo& info : kCodecs)
-        if (info.codec == codec)
-            return info;
-    return kCodecs[0];
-}
 
 bool EndsWith(const std::string& text, const std::string& end) {
     return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -32,9 +19,9 @@ bool EndsWith(const std::string& text, const std::string& end) {
 } // namespace
 
 bool ParseVideoCodec(const std::string& name, VideoCodec& codec) {
-    for (const CodecInfo& info : kCodecs) {
-        if (name == info.name) {
-            codec = info.codec;
+    for (size_t i = 0; i < std::size(kCodecNames); ++i) {
+        if (name == kCodecNames[i]) {
+            codec = static_cast<VideoCodec>(i);
             return true;
         }
     }
@@ -42,50 +29,43 @@ bool ParseVideoCodec(const std::string& name, VideoCodec& codec) {
 }
 
 const char* VideoCodecName(VideoCodec codec) {
-    return Info(codec).name;
-}
-const char* VideoExtension(VideoCodec codec) {
-    return Info(codec).extension;
+    return kCodecNames[static_cast<int>(codec)];
 }
 bool IsLossless(VideoCodec codec) {
     return codec == VideoCodec::Ffv1;
 }
-bool NeedsEvenSize(VideoCodec codec) {
-    return !IsLossless(codec);
-}
 
-bool ContainerFits(VideoCodec codec, const std::string& path, std::string& error) {
-    if (EndsWith(path, VideoExtension(codec)))
-        return true;
+std::string ContainerRefusal(VideoCodec codec, const std::string& path) {
+    if (EndsWith(path, IsLossless(codec) ? ".mkv" : ".mp4"))
+        return "";
     if (IsLossless(codec))
-        error = "--codec ffv1 writes a Matroska file (.mkv): MP4 and the other containers "
-                "cannot hold FFV1 video with FLAC sound; '" +
-                path + "' does not end in .mkv";
-    else
-        error = std::string("--codec ") + VideoCodecName(codec) +
-                " writes an MP4 file (.mp4) with AAC sound, as players and upload sites "
-                "expect; '" +
-                path + "' does not end in .mp4 (for Matroska use --codec ffv1)";
-    return false;
+        return "--codec ffv1 writes a Matroska file (.mkv): MP4 and the other containers "
+               "cannot hold FFV1 video with FLAC sound; '" +
+               path + "' does not end in .mkv";
+    return std::string("--codec ") + VideoCodecName(codec) +
+           " writes an MP4 file (.mp4) with AAC sound, as players and upload sites "
+           "expect; '" +
+           path + "' does not end in .mp4 (for Matroska use --codec ffv1)";
 }
 
 bool IsEncoderPreset(const std::string& preset) {
     static const char* const presets[] = {"ultrafast", "superfast", "veryfast", "faster",
                                           "fast",      "medium",    "slow",     "slower",
                                           "veryslow",  "placebo"};
-    for (const char* p : presets)
-        if (preset == p)
-            return true;
-    return false;
+    return std::find(std::begin(presets), std::end(presets), preset) != std::end(presets);
 }
 
-std::vector<std::string> VideoEncoderArguments(VideoCodec codec, int crf,
-                                               const std::string& preset) {
+std::vector<std::string> VideoEncoderArguments(VideoCodec codec, const std::string& encoder,
+                                               int crf, const std::string& preset) {
     if (IsLossless(codec))
         // bgr0 keeps the drawn RGB exactly; level 3 codes slices in parallel
         // with a checksum each, so a damaged master shows where.
         return {"-c:v", "ffv1", "-level", "3", "-slicecrc", "1", "-pix_fmt", "bgr0"};
-    std::string quality = std::to_string(crf < 0 ? Info(codec).defaultCrf : crf);
+    std::string quality = std::to_string(crf < 0 ? kDefaultCrf : crf);
+    if (encoder == "h264_nvenc")
+        // The GPU's encoder at constant quality, close to x264's CRF 18.
+        return {"-c:v", "h264_nvenc", "-preset", "p4", "-rc",      "vbr",
+                "-cq",  quality,      "-b:v",    "0",  "-pix_fmt", "yuv420p"};
     std::string speed = preset.empty() ? kDefaultPreset : preset;
     if (codec == VideoCodec::H264)
         return {"-c:v", "libx264", "-preset", speed, "-crf", quality, "-pix_fmt", "yuv420p"};

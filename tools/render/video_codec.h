@@ -12,15 +12,12 @@ enum class VideoCodec { H264, Hevc, Ffv1 };
 // "h264", "hevc" or "ffv1"; false for anything else.
 bool ParseVideoCodec(const std::string& name, VideoCodec& codec);
 const char* VideoCodecName(VideoCodec codec);
-// ".mp4" or ".mkv".
-const char* VideoExtension(VideoCodec codec);
+// FFV1; the others take yuv420p, whose colour planes halve both sides.
 bool IsLossless(VideoCodec codec);
-// Whether the encoder takes yuv420p, whose colour planes halve both sides.
-bool NeedsEvenSize(VideoCodec codec);
 
-// True when `path` ends in the codec's extension; otherwise false with the
-// reason in `error`.
-bool ContainerFits(VideoCodec codec, const std::string& path, std::string& error);
+// Why `path` cannot hold the codec's video: it does not end in the codec's
+// extension (.mp4 or .mkv). Empty when it can.
+std::string ContainerRefusal(VideoCodec codec, const std::string& path);
 
 // The presets the lossy encoders share, fastest first.
 bool IsEncoderPreset(const std::string& preset);
@@ -28,7 +25,7 @@ constexpr int kMaxCrf = 51;
 
 // ffmpeg's arguments for the picture and the sound of one codec. `crf` < 0
 // and an empty `preset` take the codec's defaults; the lossless codec has
-// neither.
-std::vector<std::string> VideoEncoderArguments(VideoCodec codec, int crf,
-                                               const std::string& preset);
+// neither. `encoder`: "libx264", or "h264_nvenc", an NVIDIA GPU's, for H.264.
+std::vector<std::string> VideoEncoderArguments(VideoCodec codec, const std::string& encoder,
+                                               int crf, const std::string& preset);
 std::vector<std::string> AudioEncoderArguments(VideoCodec codec);

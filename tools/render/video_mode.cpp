@@ -1,6 +1,8 @@
 // The video mode: every frame of a stretch through ffmpeg, with its music and
 // its chapters; or, for a farm, one segment of the stretch's frames without
-// them. Plain frames are drawn, read back and encoded overlapping
+// them. The frames go straight into ffmpeg's standard input, so nothing is
+// allocated per frame; ffmpeg's own output goes to our stderr, never to our
+// stdout. Plain frames are drawn, read back and encoded overlapping
 // (video_capture.h); motion-blurred or supersampled ones are taken whole,
 // one after another (exposure.h), as their subframes must be summed first.
 #include "tools/render/chapters.h"
@@ -8,8 +10,8 @@
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
 #include "tools/render/video_capture.h"
-#include "tools/render/video_pipe.h"
 
+#include "platform/piped_process.h"
 #include "platform/report.h"
 
 #include <unistd.h>
@@ -44,45 +46,9 @@ void ReportDone(const RenderOptions& options, long frames, double seconds, const
                Percent(t->waitingForEncoder, seconds), Percent(t->writing, seconds));
 }
 
-// The chapters for ffmpeg, in a temporary file that lives as long as this.
-class ChapterFile {
-  public:
-    ChapterFile(const ChapterFile&) = delete;
-    ChapterFile& operator=(const ChapterFile&) = delete;
-    ChapterFile() = default;
-    ~ChapterFile() {
-        if (!path.empty())
-            unlink(path.c_str());
-    }
-
-    // False (with a message) when the file cannot be written.
-    bool Write(const std::string& text) {
-        std::error_code ignored;
-        std::string name =
-            (std::filesystem::temp_directory_path(ignored) / "zentrafel-chapters-XXXXXX").string();
-        int fd = mkstemp(&name[0]);
-        if (fd < 0) {
-            Report("no file for the chapters: %s", std::strerror(errno));
-            return false;
-        }
-        path = name;
-        bool written = write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-        close(fd);
-        if (!written)
-            Report("cannot write the chapters to %s", path.c_str());
-        return written;
-    }
-    const std::string& Path() const { return path; }
-
-  private:
-    std::string path;
-};
-
-// A segment's chapters are those of the whole stretch, for the join to put
-// into the joined video; they go to FILE.chapters beside the segment.
-bool WriteSegmentChapters(const std::string& videoPath, const std::string& text) {
-    std::string path = videoPath + ".chapters";
-    std::FILE* file = std::fopen(path.c_str(), "w");
+// Writes the chapters into `file`, opened on `path`, and closes it; false
+// (with a message) when it cannot.
+bool WriteChapters(std::FILE* file, const std::string& path, const std::string& text) {
     bool written = file && std::fwrite(text.data(), 1, text.size(), file) == text.size();
     if (file && std::fclose(file) != 0)
         written = false;
@@ -91,54 +57,98 @@ bool WriteSegmentChapters(const std::string& videoPath, const std::string& text)
     return written;
 }
 
-// A whole video carries its chapters in itself; a segment leaves them beside.
-bool PlaceChapters(const RenderOptions& options, long totalFrames, ChapterFile& file,
-                   VideoSettings& settings) {
-    double seconds = static_cast<double>(totalFrames) / options.fps;
-    std::string text = ChapterMetadata(ChaptersOf(options.from, seconds));
-    if (options.segments > 0)
-        return WriteSegmentChapters(options.videoPath, text);
-    if (!file.Write(text))
+// A file that lives as long as this.
+struct TemporaryFile {
+    std::string path;
+    ~TemporaryFile() {
+        if (!path.empty())
+            std::remove(path.c_str());
+    }
+};
+
+// A whole video carries its chapters in itself, given to ffmpeg in a
+// temporary file; a segment's are those of the whole stretch, for the join to
+// put into the joined video, and go to FILE.chapters beside the segment.
+// `total`: the frames of the whole stretch.
+bool PlaceChapters(const RenderOptions& options, long total, TemporaryFile& temporary) {
+    const double seconds = static_cast<double>(total) / options.fps;
+    const std::string text = ChapterMetadata(ChaptersOf(options.from, seconds));
+    if (options.segments > 0) {
+        const std::string path = options.videoPath + ".chapters";
+        return WriteChapters(std::fopen(path.c_str(), "w"), path, text);
+    }
+    std::error_code ignored;
+    std::string name =
+        (std::filesystem::temp_directory_path(ignored) / "zentrafel-chapters-XXXXXX").string();
+    int fd = mkstemp(&name[0]);
+    if (fd < 0) {
+        Report("no file for the chapters: %s", std::strerror(errno));
         return false;
-    settings.chaptersPath = file.Path();
-    return true;
+    }
+    temporary.path = name;
+    return WriteChapters(fdopen(fd, "wb"), name, text);
 }
 
-// The frames of the stretch this run draws: all, or one segment's, whose
-// times come from their index in the whole stretch.
-FrameRange FramesToDraw(const RenderOptions& options) {
-    long total = FrameCount(options.from, options.to, options.fps);
-    return options.segments > 0 ? SegmentFrames(total, options.segment, options.segments)
-                                : FrameRange{0, total};
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6f", value);
+    return text;
 }
 
-VideoSettings Settings(const RenderOptions& options, const OfflineProduction& production,
-                       const FrameRange& range) {
-    VideoSettings settings;
-    settings.path = options.videoPath;
+void Append(std::vector<std::string>& to, const std::vector<std::string>& more) {
+    to.insert(to.end(), more.begin(), more.end());
+}
+
+// ffmpeg's command line for the frames of `range`, width × height, written
+// into its standard input: encoded with the chosen codec, with the music of
+// the same stretch muxed in so that picture and sound start together and
+// last equally long, and the chapters in `chaptersPath`.
+std::vector<std::string> FfmpegArguments(const RenderOptions& options, int width, int height,
+                                         const FrameRange& range, const std::string& chaptersPath) {
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    const std::string seconds = Number(static_cast<double>(range.end - range.begin) / options.fps);
     // A segment's music is muxed once, over the whole joined stretch, as are
     // its chapters.
-    settings.musicPath = options.segments > 0 ? "" : kMusicPath;
-    settings.width = production.Width();
-    settings.height = production.Height();
-    settings.fps = options.fps;
-    settings.from = FrameTime(options.from, options.fps, range.begin);
-    settings.seconds = static_cast<double>(range.end - range.begin) / options.fps;
-    settings.encoder = options.encoder;
-    settings.codec = options.codec;
-    settings.crf = options.crf;
-    settings.preset = options.preset;
-    return settings;
+    const bool music = options.segments == 0;
+    std::vector<std::string> arguments = {"ffmpeg", "-hide_banner", "-loglevel",
+                                          "error",  "-nostats",     "-y"};
+    // The frames, exactly as drawn.
+    Append(arguments, {"-f", "rawvideo", "-pix_fmt", "rgb24", "-video_size", size, "-framerate",
+                       std::to_string(options.fps), "-i", "pipe:0"});
+    if (music)
+        // The music of the same stretch. Seeking on the input decodes from
+        // the nearest page and drops samples up to the first frame's time, so
+        // the sound starts with the first frame, not at a page boundary.
+        Append(arguments, {"-ss", Number(FrameTime(options.from, options.fps, range.begin)), "-t",
+                           seconds, "-i", kMusicPath});
+    if (!chaptersPath.empty())
+        Append(arguments,
+               {"-f", "ffmetadata", "-i", chaptersPath, "-map_chapters", music ? "2" : "1"});
+    Append(arguments, {"-map", "0:v:0"});
+    if (music)
+        Append(arguments, {"-map", "1:a:0"});
+    Append(arguments,
+           VideoEncoderArguments(options.codec, options.encoder, options.crf, options.preset));
+    if (music) {
+        Append(arguments, AudioEncoderArguments(options.codec));
+        // Past the end of the music the sound is silence, not shorter.
+        Append(arguments, {"-af", "apad=whole_dur=" + seconds});
+    }
+    Append(arguments, {"-t", seconds});
+    if (!IsLossless(options.codec))
+        Append(arguments, {"-movflags", "+faststart"});
+    arguments.push_back(options.videoPath);
+    return arguments;
 }
 
 // False once ffmpeg has stopped taking frames; `done` counts those written,
 // -1 when the read-back could not start (it has said why).
-bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production, VideoPipe& video,
-                     const FrameRange& range, ProgressBar& progress, long& done,
-                     CaptureTimes& times) {
+bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production,
+                     PipedProcess& ffmpeg, const FrameRange& range, ProgressBar& progress,
+                     long& done, CaptureTimes& times) {
     const long frames = range.end - range.begin;
     VideoCapture capture;
-    if (!capture.Start(video.Fd(), production.Width(), production.Height())) {
+    if (!capture.Start(ffmpeg.Fd(), production.Width(), production.Height())) {
         done = -1;
         return false;
     }
@@ -154,7 +164,7 @@ bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production
     return written;
 }
 
-bool WriteExposed(const RenderOptions& options, OfflineProduction& production, VideoPipe& video,
+bool WriteExposed(const RenderOptions& options, OfflineProduction& production, PipedProcess& ffmpeg,
                   const FrameRange& range, ProgressBar& progress, long& done) {
     const long frames = range.end - range.begin;
     Exposure exposure;
@@ -162,7 +172,7 @@ bool WriteExposed(const RenderOptions& options, OfflineProduction& production, V
     for (done = 0; done < frames; ++done) {
         const unsigned char* frame =
             exposure.Take(production, FrameTime(options.from, options.fps, range.begin + done));
-        if (!video.Write(frame, exposure.FrameBytes()))
+        if (!WriteToPipe(ffmpeg.Fd(), frame, exposure.FrameBytes()))
             return false;
         progress.Update(done + 1);
     }
@@ -173,33 +183,36 @@ bool WriteExposed(const RenderOptions& options, OfflineProduction& production, V
 
 int RenderVideo(const RenderOptions& options, OfflineProduction& production) {
     auto started = std::chrono::steady_clock::now();
-    const FrameRange range = FramesToDraw(options);
+    const long total = FrameCount(options.from, options.to, options.fps);
+    // The frames of the stretch this run draws: all, or one segment's, whose
+    // times come from their index in the whole stretch.
+    const FrameRange range = options.segments > 0
+                                 ? SegmentFrames(total, options.segment, options.segments)
+                                 : FrameRange{0, total};
     const long frames = range.end - range.begin;
-    VideoSettings settings = Settings(options, production, range);
-    ChapterFile chapters;
-    if (!PlaceChapters(options, FrameCount(options.from, options.to, options.fps), chapters,
-                       settings))
+    TemporaryFile chapters;
+    if (!PlaceChapters(options, total, chapters))
         return 1;
-    VideoPipe video;
-    if (!video.Open(settings))
+    PipedProcess ffmpeg;
+    if (!ffmpeg.Start(FfmpegArguments(options, production.Width(), production.Height(), range,
+                                      chapters.path)))
         return 1;
 
     const bool whole = options.motionBlur > 1 || options.supersample > 1;
-    ProgressBar progress;
-    progress.Start(frames);
+    ProgressBar progress(frames);
     long done = 0;
     CaptureTimes times;
     const bool written =
-        whole ? WriteExposed(options, production, video, range, progress, done)
-              : WriteOverlapped(options, production, video, range, progress, done, times);
+        whole ? WriteExposed(options, production, ffmpeg, range, progress, done)
+              : WriteOverlapped(options, production, ffmpeg, range, progress, done, times);
     progress.Finish(done < 0 ? 0 : done);
     if (!written) {
         if (done >= 0)
             Report("ffmpeg stopped taking frames");
-        video.Close();
+        ffmpeg.Finish();
         return 1;
     }
-    if (!video.Close())
+    if (!ffmpeg.Finish())
         return 1;
     ReportDone(options, frames,
                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count(),
