@@ -6,13 +6,5 @@
 #include "note.h"
 #include "reverb.h"
 
-struct ChannelSettings {
-    float gain;
-    float reverbSend;
-    float echoSend;
-};
-
-ChannelSettings SettingsFor(Voice v);
-
 // A mix of `seconds` length; notes that ring past the end are cut there.
 StereoBuffer RenderMix(const Score& score, double seconds);
