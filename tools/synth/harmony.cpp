@@ -1,11 +1,15 @@
 #include "harmony.h"
 
+namespace {
+
 const Chord kAm{45, {57, 60, 64}, {81, 84, 88, 93}};
 const Chord kF{41, {57, 60, 65}, {77, 81, 84, 89}};
 const Chord kC{48, {55, 60, 64}, {79, 84, 88, 91}};
 const Chord kG{43, {55, 59, 62}, {79, 83, 86, 91}};
 const Chord kEm{40, {55, 59, 64}, {76, 79, 83, 88}};
 const Chord kDm{38, {57, 62, 65}, {77, 81, 86, 89}};
+
+} // namespace
 
 const std::array<Chord, 4> kMainProgression = {kAm, kF, kC, kG};
 const std::array<Chord, 4> kLiftProgression = {kF, kG, kEm, kAm};

@@ -10,8 +10,6 @@ struct Chord {
     std::array<int, 4> arp; // chord tones two octaves up, for the arpeggio
 };
 
-extern const Chord kAm, kF, kC, kG, kEm, kDm;
-
 // Four-bar progressions, one chord per bar.
 extern const std::array<Chord, 4> kMainProgression; // Am F C G
 extern const std::array<Chord, 4> kLiftProgression; // F G Em Am

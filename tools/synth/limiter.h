@@ -4,7 +4,7 @@
 
 #include "reverb.h"
 
-// Multiplies the mix by gain and rides the level down wherever it would pass
-// ceiling: the gain falls in a straight ramp over the `lookAhead` seconds
-// before a peak and recovers exponentially with the `release` time after it.
-void Limit(StereoBuffer& mix, float gain, float ceiling, double lookAhead, double release);
+// Rides the level of the mix down wherever it would pass ceiling: the gain
+// falls in a straight ramp over the `lookAhead` seconds before a peak and
+// recovers exponentially with the `release` time after it.
+void Limit(StereoBuffer& mix, float ceiling, double lookAhead, double release);

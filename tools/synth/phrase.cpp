@@ -7,24 +7,23 @@ void Phrase::Add(Voice v, double beat, double beats, float pitch, float velocity
     score_.push_back({v, start, beats * BeatLength(section_), pitch, velocity, pan});
 }
 
-void Phrase::Kicks(int from, int to, float velocity) {
+void Phrase::OnBeats(Voice v, int from, int to, std::initializer_list<double> beats, double length,
+                     float velocity, float pan) {
     for (int bar = from; bar < to; ++bar)
-        for (int b = 0; b < kBeatsPerBar; ++b)
-            Add(Voice::Kick, bar * 4.0 + b, 0.5, 0, velocity);
+        for (double beat : beats)
+            Add(v, bar * 4.0 + beat, length, 0, velocity, pan);
+}
+
+void Phrase::Kicks(int from, int to, float velocity) {
+    OnBeats(Voice::Kick, from, to, {0.0, 1.0, 2.0, 3.0}, 0.5, velocity);
 }
 
 void Phrase::HalfKicks(int from, int to, float velocity) {
-    for (int bar = from; bar < to; ++bar) {
-        Add(Voice::Kick, bar * 4.0, 0.5, 0, velocity);
-        Add(Voice::Kick, bar * 4.0 + 2.0, 0.5, 0, velocity);
-    }
+    OnBeats(Voice::Kick, from, to, {0.0, 2.0}, 0.5, velocity);
 }
 
 void Phrase::Snares(int from, int to, float velocity) {
-    for (int bar = from; bar < to; ++bar) {
-        Add(Voice::Snare, bar * 4.0 + 1.0, 0.5, 0, velocity, 0.05f);
-        Add(Voice::Snare, bar * 4.0 + 3.0, 0.5, 0, velocity, 0.05f);
-    }
+    OnBeats(Voice::Snare, from, to, {1.0, 3.0}, 0.5, velocity, 0.05f);
 }
 
 void Phrase::SnareRoll(int bar, float velocity) {
@@ -46,9 +45,7 @@ void Phrase::Hats(int from, int to, float velocity, bool sixteenths) {
 }
 
 void Phrase::OpenHats(int from, int to, float velocity) {
-    for (int bar = from; bar < to; ++bar)
-        for (int b = 0; b < 4; ++b)
-            Add(Voice::OpenHat, bar * 4.0 + b + 0.5, 0.5, 0, velocity, -0.3f);
+    OnBeats(Voice::OpenHat, from, to, {0.5, 1.5, 2.5, 3.5}, 0.5, velocity, -0.3f);
 }
 
 void Phrase::Crash(int bar, float velocity) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <vector>
 
 #include "harmony.h"
@@ -13,8 +14,6 @@
 class Phrase {
   public:
     Phrase(Score& score, const Section& section) : score_(score), section_(section) {}
-
-    int Bars() const { return section_.bars; }
 
     // One note at a beat position; dropped when it would start past the end.
     void Add(Voice v, double beat, double beats, float pitch, float velocity, float pan = 0.0f);
@@ -45,6 +44,9 @@ class Phrase {
     void Melody(int bar, const std::vector<MelodyNote>& melody, float velocity, int transpose = 0);
 
   private:
+    // A note on each of `beats` in every bar of [from, to).
+    void OnBeats(Voice v, int from, int to, std::initializer_list<double> beats, double length,
+                 float velocity, float pan = 0.0f);
     const Chord& ChordAt(const std::array<Chord, 4>& prog, int bar) const { return prog[bar % 4]; }
     Score& score_;
     const Section& section_;

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr float kMasterGain = 1.0f;
 // 1.5 dB below full scale: lossy encoding adds overshoots of about a decibel.
 constexpr float kCeiling = 0.84f;
 
@@ -29,7 +28,7 @@ void FadeTail(StereoBuffer& mix) {
 
 StereoBuffer RenderPiece() {
     StereoBuffer mix = RenderMix(ComposeScore(), MusicLength());
-    Limit(mix, kMasterGain, kCeiling, 0.003, 0.08);
+    Limit(mix, kCeiling, 0.003, 0.08);
     FadeTail(mix);
     return mix;
 }

@@ -16,12 +16,8 @@ double MusicLength() {
     return 192.5;
 }
 
-double BarLength(const Section& s) {
-    return (s.end - s.start) / s.bars;
-}
-
 double BeatLength(const Section& s) {
-    return BarLength(s) / kBeatsPerBar;
+    return (s.end - s.start) / (s.bars * kBeatsPerBar);
 }
 
 double BeatTime(const Section& s, double beat) {

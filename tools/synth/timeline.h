@@ -26,7 +26,6 @@ const std::array<Section, kSectionCount>& Sections();
 // Length of the whole piece in seconds: the outro's end plus the ringing tail.
 double MusicLength();
 
-double BarLength(const Section& s);
 double BeatLength(const Section& s);
 // Time of a position given in beats (quarter notes) from the section's start.
 double BeatTime(const Section& s, double beat);
