@@ -16,3 +16,9 @@ float FitPixelHeight(const Font& font, const char* text, float maxWidth, float m
     }
     return size * 0.995f;
 }
+
+InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWidth, float maxHeight,
+                  float cx, float cy, float trackingPerPixel) {
+    float size = FitPixelHeight(font, text, maxWidth, maxHeight, trackingPerPixel);
+    return font.DrawCentred(target, text, size, cx, cy, trackingPerPixel * size);
+}

@@ -6,42 +6,14 @@
 #include "images.h"
 #include "shapes.h"
 
-namespace {
-
 constexpr float kCx = kStripWidth / 2.0f, kCy = kStripHeight / 2.0f;
-
-Image BlackStrip() {
-    Image img(kStripWidth, kStripHeight);
-    img.Fill({0, 0, 0}, 1.0f);
-    return img;
-}
-
-Colour Mix(Colour a, Colour b, float f) {
-    return {a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f};
-}
-
-auto Horizontal(InkBox ink, Colour left, Colour right) {
-    return [=](int x, int) {
-        return Mix(left, right,
-                   std::clamp((x - ink.left) / std::max(1.0f, ink.Width()), 0.0f, 1.0f));
-    };
-}
-
-auto Vertical(InkBox ink, Colour top, Colour bottom) {
-    return [=](int, int y) {
-        return Mix(top, bottom,
-                   std::clamp((y - ink.top) / std::max(1.0f, ink.Height()), 0.0f, 1.0f));
-    };
-}
-
-} // namespace
 
 // Gold italic serif beside a crescent moon.
 Image MakeAmbreluneLogo(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
-    float size = FitPixelHeight(fonts.serifBoldItalic, "ambrelune", 560.0f, 78.0f);
-    InkBox ink = fonts.serifBoldItalic.DrawCentred(text, "ambrelune", size, kCx + 40.0f, kCy);
+    InkBox ink =
+        DrawFitted(text, fonts.serifBoldItalic, "ambrelune", 560.0f, 78.0f, kCx + 40.0f, kCy);
     Mask moon(kStripWidth, kStripHeight), bite(kStripWidth, kStripHeight);
     float mx = ink.left - 62.0f;
     FillDisc(moon, mx, kCy, 40.0f);
@@ -49,7 +21,7 @@ Image MakeAmbreluneLogo(const FontSet& fonts) {
     Mask crescent = Minus(moon, bite);
     Mask both = Union(text, crescent);
     img.Add(Blurred(both, 10.0f), {1.0f, 0.55f, 0.1f}, 1.3f);
-    img.PaintShaded(text, Vertical(ink, {1.0f, 0.92f, 0.55f}, {0.95f, 0.55f, 0.12f}));
+    img.PaintShaded(text, Downwards(ink, {1.0f, 0.92f, 0.55f}, {0.95f, 0.55f, 0.12f}));
     img.Paint(crescent, {1.0f, 0.9f, 0.6f});
     return img;
 }
@@ -58,17 +30,14 @@ Image MakeAmbreluneLogo(const FontSet& fonts) {
 Image MakeCorvattisLogo(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
-    const char* name = "[CORVATTIS]";
-    float size = FitPixelHeight(fonts.monoBold, name, 760.0f, 72.0f, 0.1f);
-    InkBox ink = fonts.monoBold.DrawCentred(text, name, size, kCx, kCy, 0.1f * size);
+    InkBox ink = DrawFitted(text, fonts.monoBold, "[CORVATTIS]", 760.0f, 72.0f, kCx, kCy, 0.1f);
     img.Add(Blurred(text, 9.0f), {0.1f, 0.85f, 1.0f}, 1.6f);
     img.Add(Blurred(text, 2.5f), {0.3f, 0.9f, 1.0f}, 0.8f);
     // Shallow scan lines: deep ones would grey the letters out at strip size.
-    for (int y = 0; y < kStripHeight; ++y)
+    for (int y = 3; y < kStripHeight; y += 4)
         for (int x = 0; x < kStripWidth; ++x)
-            if (y % 4 == 3)
-                text.Ref(x, y) *= 0.45f;
-    img.PaintShaded(text, Horizontal(ink, {0.7f, 1.0f, 1.0f}, {0.35f, 0.75f, 1.0f}));
+            text.Ref(x, y) *= 0.45f;
+    img.PaintShaded(text, Across(ink, {0.7f, 1.0f, 1.0f}, {0.35f, 0.75f, 1.0f}));
     return img;
 }
 
@@ -80,12 +49,11 @@ Image MakeDuskweldLogo(const FontSet& fonts) {
         FillRule(bands, 150.0f + i * 30.0f, 746.0f - i * 30.0f, 80 + i * 9, 4 - i / 2);
     img.Add(bands, {0.9f, 0.3f, 0.45f}, 0.8f);
     Mask text(kStripWidth, kStripHeight);
-    float size = FitPixelHeight(fonts.condensedBold, "duskweld", 520.0f, 84.0f, 0.02f);
     InkBox ink =
-        fonts.condensedBold.DrawCentred(text, "duskweld", size, kCx, kCy - 4.0f, 0.02f * size);
+        DrawFitted(text, fonts.condensedBold, "duskweld", 520.0f, 84.0f, kCx, kCy - 4.0f, 0.02f);
     img.Add(Blurred(text, 14.0f), {0.7f, 0.2f, 0.9f}, 1.4f);
     img.Paint(Amplified(Blurred(text, 2.0f), 3.0f), {0, 0, 0});
-    img.PaintShaded(text, Vertical(ink, {1.0f, 0.75f, 0.95f}, {1.0f, 0.35f, 0.4f}));
+    img.PaintShaded(text, Downwards(ink, {1.0f, 0.75f, 0.95f}, {1.0f, 0.35f, 0.4f}));
     return img;
 }
 
@@ -93,9 +61,7 @@ Image MakeDuskweldLogo(const FontSet& fonts) {
 Image MakeRivenholdLogo(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
-    const char* name = "RIVENHOLD";
-    float size = FitPixelHeight(fonts.sansBold, name, 660.0f, 72.0f, 0.04f);
-    fonts.sansBold.DrawCentred(text, name, size, kCx - 6.0f, kCy + 4.0f, 0.04f * size);
+    DrawFitted(text, fonts.sansBold, "RIVENHOLD", 660.0f, 72.0f, kCx - 6.0f, kCy + 4.0f, 0.04f);
     // Blurring then keeping only the near-solid part shrinks the letters; the
     // difference from a grown copy leaves a stroke along their edges.
     Mask grown = Amplified(Blurred(text, 1.5f), 2.5f);
@@ -124,9 +90,8 @@ Image MakeRivenholdLogo(const FontSet& fonts) {
 Image MakeSorrelgateLogo(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
-    float size = FitPixelHeight(fonts.serifBold, "sorrelgate", 520.0f, 72.0f, 0.03f);
     InkBox ink =
-        fonts.serifBold.DrawCentred(text, "sorrelgate", size, kCx, kCy + 6.0f, 0.03f * size);
+        DrawFitted(text, fonts.serifBold, "sorrelgate", 520.0f, 72.0f, kCx, kCy + 6.0f, 0.03f);
     Mask gate(kStripWidth, kStripHeight);
     int left = static_cast<int>(ink.left) - 36, right = static_cast<int>(ink.right) + 36;
     // Two pillars on wide feet, joined by a lintel with overhanging ends.
@@ -147,8 +112,8 @@ Image MakeSorrelgateLogo(const FontSet& fonts) {
 Image MakeTamberlynLogo(const FontSet& fonts) {
     Image img = BlackStrip();
     Mask text(kStripWidth, kStripHeight);
-    float size = FitPixelHeight(fonts.sansBold, "tamberlyn", 660.0f, 74.0f, 0.2f);
-    InkBox ink = fonts.sansBold.DrawCentred(text, "tamberlyn", size, kCx, kCy - 9.0f, 0.2f * size);
+    InkBox ink =
+        DrawFitted(text, fonts.sansBold, "tamberlyn", 660.0f, 74.0f, kCx, kCy - 9.0f, 0.2f);
     Mask dots(kStripWidth, kStripHeight);
     int count = static_cast<int>(ink.Width() / 30.0f);
     float step = ink.Width() / std::max(1, count);
@@ -157,6 +122,6 @@ Image MakeTamberlynLogo(const FontSet& fonts) {
     Mask both = Union(text, dots);
     img.Add(Blurred(both, 11.0f), {0.45f, 0.4f, 1.0f}, 1.8f);
     img.Add(Blurred(both, 3.0f), {0.6f, 0.65f, 1.0f}, 1.0f);
-    img.PaintShaded(both, Horizontal(ink, {0.85f, 0.92f, 1.0f}, {0.85f, 0.78f, 1.0f}));
+    img.PaintShaded(both, Across(ink, {0.85f, 0.92f, 1.0f}, {0.85f, 0.78f, 1.0f}));
     return img;
 }
