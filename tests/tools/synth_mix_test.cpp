@@ -4,9 +4,8 @@
 #include <cmath>
 
 #include "dsp.h"
-#include "ducking.h"
 #include "instruments.h"
-#include "limiter.h"
+#include "mixer.h"
 #include "timeline.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "limiter.h"
+#include "mixer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -51,7 +51,7 @@ void PrintSectionLevels(const std::vector<float>& mono, int sampleRate) {
     std::printf("band means read 60 times a second: p10 median p90 max, and the median of the\n"
                 "per-beat peaks; last column: share of mid readings within 0.01-0.15\n");
     std::printf("%-10s | %-37s | %-37s |\n", "section", "low: bins 0-2", "mid: bins 4-13");
-    for (const Section& s : Sections())
+    for (const Section& s : kSections)
         PrintLevels(
             MeasureSpan(mono, sampleRate, s.name, s.start, s.end, 1.0 / 60.0, BeatLength(s)));
 }

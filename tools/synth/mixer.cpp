@@ -3,8 +3,6 @@
 #include <cmath>
 #include <iterator>
 
-#include "ducking.h"
-#include "echo.h"
 #include "instruments.h"
 #include "timeline.h"
 

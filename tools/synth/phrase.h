@@ -7,9 +7,20 @@
 #include <initializer_list>
 #include <vector>
 
-#include "harmony.h"
 #include "note.h"
 #include "timeline.h"
+
+struct Chord {
+    int bass;               // MIDI note of the bass root
+    std::array<int, 3> pad; // the held chord, around middle C
+    std::array<int, 4> arp; // chord tones two octaves up, for the arpeggio
+};
+
+struct MelodyNote {
+    double beat;  // from the phrase start
+    int pitch;    // MIDI
+    double beats; // held for
+};
 
 class Phrase {
   public:

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "limiter.h"
 #include "mixer.h"
 #include "score.h"
 #include "timeline.h"
@@ -27,7 +26,7 @@ void FadeTail(StereoBuffer& mix) {
 } // namespace
 
 StereoBuffer RenderPiece() {
-    StereoBuffer mix = RenderMix(ComposeScore(), MusicLength());
+    StereoBuffer mix = RenderMix(ComposeScore(), kMusicLength);
     Limit(mix, kCeiling, 0.003, 0.08);
     FadeTail(mix);
     return mix;
