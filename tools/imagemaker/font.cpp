@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+// The one translation unit that compiles the font rasteriser.
+#define STB_TRUETYPE_IMPLEMENTATION
 #include <stb/stb_truetype.h>
 
 struct Font::Impl {

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "images.h"
-#include "shapes.h"
 
 namespace {
 

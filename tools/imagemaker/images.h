@@ -43,12 +43,11 @@ float FitPixelHeight(const Font& font, const char* text, float maxWidth, float m
 InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWidth, float maxHeight,
                   float cx, float cy, float trackingPerPixel = 0.0f);
 
-// What the images share: the palette of the title (white letters, the warm
-// tips and the teal glow of the line field) and the strips' black ground.
+// The palette of the title: white letters, the warm tips and the teal glow
+// of the line field.
 constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
 constexpr Colour kWarm{1.0f, 0.62f, 0.28f};
 constexpr Colour kTeal{0.15f, 0.7f, 0.85f};
-Image BlackStrip();
 
 // Shades for Image::PaintShaded: one colour to the other down or across the
 // ink. `eased` squares the position, so the first colour holds longer.

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "images.h"
-#include "shapes.h"
 
 Image MakeTitleImage(const FontSet& fonts) {
     Image img(kWideWidth, kWideHeight);

@@ -29,15 +29,10 @@ struct Tables {
     }
 };
 
-const Tables& GetTables() {
-    static const Tables tables;
-    return tables;
-}
-
 } // namespace
 
 Spectrum SpectrumAt(const std::vector<float>& mono, long endFrame) {
-    const Tables& t = GetTables();
+    static const Tables t;
     std::array<float, kFftFrames> x{};
     long first = endFrame - kFftFrames;
     for (int n = 0; n < kFftFrames; ++n) {
