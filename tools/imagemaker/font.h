@@ -41,3 +41,11 @@ class Font {
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// The largest pixel height at which text fits both maxWidth and maxHeight of ink.
+float FitPixelHeight(const Font& font, const char* text, float maxWidth, float maxHeight,
+                     float trackingPerPixel = 0.0f);
+// Draws text at the height FitPixelHeight gives, its ink centred on (cx, cy);
+// returns where the ink went.
+InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWidth, float maxHeight,
+                  float cx, float cy, float trackingPerPixel = 0.0f);

@@ -35,14 +35,6 @@ Image MakeRivenholdLogo(const FontSet& fonts);
 Image MakeSorrelgateLogo(const FontSet& fonts);
 Image MakeTamberlynLogo(const FontSet& fonts);
 
-// The largest pixel height at which text fits both maxWidth and maxHeight of ink.
-float FitPixelHeight(const Font& font, const char* text, float maxWidth, float maxHeight,
-                     float trackingPerPixel = 0.0f);
-// Draws text at the height FitPixelHeight gives, its ink centred on (cx, cy);
-// returns where the ink went.
-InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWidth, float maxHeight,
-                  float cx, float cy, float trackingPerPixel = 0.0f);
-
 // The palette of the title: white letters, the warm tips and the teal glow
 // of the line field.
 constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
