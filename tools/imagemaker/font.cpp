@@ -16,8 +16,6 @@ struct Font::Impl {
 
 Font::Font() : impl_(std::make_unique<Impl>()) {}
 Font::~Font() = default;
-Font::Font(Font&&) noexcept = default;
-Font& Font::operator=(Font&&) noexcept = default;
 
 bool Font::Load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -23,8 +23,6 @@ class Font {
   public:
     Font();
     ~Font();
-    Font(Font&&) noexcept;
-    Font& operator=(Font&&) noexcept;
 
     // False when the file is missing or not a font.
     bool Load(const std::string& path);

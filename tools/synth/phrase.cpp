@@ -65,7 +65,7 @@ void Phrase::PadSwell(int from, int to, const std::array<Chord, 4>& prog, float 
     for (int bar = from; bar < to; ++bar) {
         float f = to - from > 1 ? static_cast<float>(bar - from) / (to - from - 1) : 1.0f;
         float velocity = begin + (end - begin) * f;
-        const Chord& c = ChordAt(prog, bar);
+        const Chord& c = prog[bar % 4];
         for (int k = 0; k < 3; ++k)
             Add(Voice::Pad, bar * 4.0, 4.0, c.pad[k], velocity, pans[k]);
     }
@@ -73,7 +73,7 @@ void Phrase::PadSwell(int from, int to, const std::array<Chord, 4>& prog, float 
 
 void Phrase::OffbeatBass(int from, int to, const std::array<Chord, 4>& prog, float velocity) {
     for (int bar = from; bar < to; ++bar) {
-        const Chord& c = ChordAt(prog, bar);
+        const Chord& c = prog[bar % 4];
         for (int b = 0; b < 4; ++b)
             Add(Voice::Bass, bar * 4.0 + b + 0.5, 0.4, c.bass, velocity);
         // The octave on the last sixteenth pushes into the next bar.
@@ -83,14 +83,14 @@ void Phrase::OffbeatBass(int from, int to, const std::array<Chord, 4>& prog, flo
 
 void Phrase::HeldBass(int from, int to, const std::array<Chord, 4>& prog, float velocity) {
     for (int bar = from; bar < to; ++bar)
-        Add(Voice::Bass, bar * 4.0, 3.8, ChordAt(prog, bar).bass, velocity);
+        Add(Voice::Bass, bar * 4.0, 3.8, prog[bar % 4].bass, velocity);
 }
 
 void Phrase::Arpeggio(int from, int to, const std::array<Chord, 4>& prog, float velocity) {
     // Up and back down the chord in sixteenths, accented on the beat.
     const int order[8] = {0, 1, 2, 3, 2, 1, 2, 3};
     for (int bar = from; bar < to; ++bar) {
-        const Chord& c = ChordAt(prog, bar);
+        const Chord& c = prog[bar % 4];
         for (int i = 0; i < 16; ++i) {
             float accent = i % 4 == 0 ? 1.0f : (i % 2 == 0 ? 0.7f : 0.5f);
             float pan = (i % 2) ? 0.4f : -0.4f;

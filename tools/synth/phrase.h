@@ -58,7 +58,6 @@ class Phrase {
     // A note on each of `beats` in every bar of [from, to).
     void OnBeats(Voice v, int from, int to, std::initializer_list<double> beats, double length,
                  float velocity, float pan = 0.0f);
-    const Chord& ChordAt(const std::array<Chord, 4>& prog, int bar) const { return prog[bar % 4]; }
     Score& score_;
     const Section& section_;
 };
