@@ -41,11 +41,13 @@ constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
 constexpr Colour kWarm{1.0f, 0.62f, 0.28f};
 constexpr Colour kTeal{0.15f, 0.7f, 0.85f};
 
-// Shades for Image::PaintShaded: one colour to the other down or across the
-// ink. `eased` squares the position, so the first colour holds longer.
+// Where `at` lies from start to start + length, as 0..1 (a length under one
+// pixel counts as one).
 inline float Along(float at, float start, float length) {
     return std::clamp((at - start) / std::max(1.0f, length), 0.0f, 1.0f);
 }
+// Shades for Image::PaintShaded: one colour to the other down or across the
+// ink. `eased` squares the position, so the first colour holds longer.
 inline auto Downwards(InkBox ink, Colour top, Colour bottom, bool eased = false) {
     return [=](int, int y) {
         float f = Along(y, ink.top, ink.Height());
