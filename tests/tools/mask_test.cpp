@@ -5,7 +5,6 @@
 #include <numeric>
 
 #include "mask.h"
-#include "shapes.h"
 
 namespace {
 

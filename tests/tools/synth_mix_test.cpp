@@ -4,9 +4,8 @@
 #include <cmath>
 
 #include "dsp.h"
-#include "ducking.h"
 #include "instruments.h"
-#include "limiter.h"
+#include "mixer.h"
 #include "timeline.h"
 
 namespace {
@@ -24,7 +23,7 @@ StereoBuffer Sine(double hz, float amplitude, double seconds) {
 TEST(Limiter, LeavesQuietMaterialUntouched) {
     StereoBuffer b = Sine(220.0, 0.5f, 0.5);
     StereoBuffer original = b;
-    Limit(b, 1.0f, 0.8f, 0.003, 0.08);
+    Limit(b, 0.8f, 0.003, 0.08);
     for (size_t i = 0; i < b.Frames(); ++i)
         ASSERT_FLOAT_EQ(b.left[i], original.left[i]);
 }
@@ -34,7 +33,7 @@ TEST(Limiter, NeverPassesTheCeilingAndRecoversAfterAPeak) {
     // A burst three times too loud in the middle.
     for (size_t i = kSampleRate / 2; i < kSampleRate / 2 + 2000; ++i)
         b.right[i] *= 8.0f;
-    Limit(b, 1.0f, 0.8f, 0.003, 0.05);
+    Limit(b, 0.8f, 0.003, 0.05);
     float peak = 0.0f;
     for (size_t i = 0; i < b.Frames(); ++i)
         peak = std::max({peak, std::fabs(b.left[i]), std::fabs(b.right[i])});

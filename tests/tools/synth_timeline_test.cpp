@@ -17,7 +17,7 @@ bool IsDrum(Voice v) {
 }
 
 TEST(Timeline, SectionsStartOnThePicturesCuts) {
-    const auto& s = Sections();
+    const auto& s = kSections;
     EXPECT_EQ(s[kOpening].start, 0.0);
     EXPECT_EQ(s[kTitle].start, 42.6);
     EXPECT_EQ(s[kWaveGrid].start, 64.6);
@@ -29,7 +29,7 @@ TEST(Timeline, SectionsStartOnThePicturesCuts) {
 }
 
 TEST(Timeline, EverySectionHoldsWholeBarsAtADanceTempo) {
-    for (const Section& s : Sections()) {
+    for (const Section& s : kSections) {
         EXPECT_NEAR(BeatTime(s, s.bars * kBeatsPerBar), s.end, 1e-9) << s.name;
         double bpm = 60.0 / BeatLength(s);
         EXPECT_GE(bpm, 118.0) << s.name;
@@ -38,9 +38,9 @@ TEST(Timeline, EverySectionHoldsWholeBarsAtADanceTempo) {
 }
 
 TEST(Timeline, PieceOutlastsTheCreditsWithinTheAllowedLength) {
-    EXPECT_GE(MusicLength(), 190.0);
-    EXPECT_LE(MusicLength(), 195.0);
-    EXPECT_GE(MusicLength(), Sections()[kOutro].end);
+    EXPECT_GE(kMusicLength, 190.0);
+    EXPECT_LE(kMusicLength, 195.0);
+    EXPECT_GE(kMusicLength, kSections[kOutro].end);
 }
 
 TEST(Score, NotesLieInsideThePiece) {
@@ -48,7 +48,7 @@ TEST(Score, NotesLieInsideThePiece) {
     ASSERT_FALSE(score.empty());
     for (const Note& n : score) {
         EXPECT_GE(n.start, 0.0);
-        EXPECT_LT(n.start + n.length, MusicLength());
+        EXPECT_LT(n.start + n.length, kMusicLength);
         EXPECT_GT(n.velocity, 0.0f);
         EXPECT_LE(n.velocity, 1.0f);
         EXPECT_GE(n.pan, -1.0f);
@@ -59,14 +59,14 @@ TEST(Score, NotesLieInsideThePiece) {
 TEST(Score, EachCutIsMarkedByACrashAndADownbeat) {
     Score score = ComposeScore();
     for (int i : {kTitle, kWaveGrid, kGreetings, kClosing}) {
-        double cut = Sections()[i].start;
+        double cut = kSections[i].start;
         auto at = [&](Voice v) {
             return std::any_of(score.begin(), score.end(), [&](const Note& n) {
                 return n.voice == v && std::fabs(n.start - cut) < 1e-9;
             });
         };
-        EXPECT_TRUE(at(Voice::Crash)) << Sections()[i].name;
-        EXPECT_TRUE(at(Voice::Pad)) << Sections()[i].name;
+        EXPECT_TRUE(at(Voice::Crash)) << kSections[i].name;
+        EXPECT_TRUE(at(Voice::Pad)) << kSections[i].name;
     }
 }
 
@@ -85,7 +85,7 @@ TEST(Score, OpeningStaysQuietThroughTheFadeIn) {
     ASSERT_FALSE(kicks.empty());
     std::sort(kicks.begin(), kicks.end());
     for (size_t i = 1; i < kicks.size(); ++i)
-        EXPECT_GE(kicks[i] - kicks[i - 1], 2.0 * BeatLength(Sections()[kOpening]) - 1e-9);
+        EXPECT_GE(kicks[i] - kicks[i - 1], 2.0 * BeatLength(kSections[kOpening]) - 1e-9);
 }
 
 TEST(Score, DrumsRestWhileThePictureFadesToBlack) {
@@ -102,7 +102,7 @@ TEST(Score, OutroUnderTheCreditsHasNoDrums) {
     Score score = ComposeScore();
     int tonal = 0;
     for (const Note& n : score) {
-        if (n.start < Sections()[kOutro].start)
+        if (n.start < kSections[kOutro].start)
             continue;
         EXPECT_FALSE(IsDrum(n.voice)) << n.start;
         ++tonal;

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+// The one translation unit that compiles the font rasteriser.
+#define STB_TRUETYPE_IMPLEMENTATION
 #include <stb/stb_truetype.h>
 
 struct Font::Impl {
@@ -14,8 +16,6 @@ struct Font::Impl {
 
 Font::Font() : impl_(std::make_unique<Impl>()) {}
 Font::~Font() = default;
-Font::Font(Font&&) noexcept = default;
-Font& Font::operator=(Font&&) noexcept = default;
 
 bool Font::Load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -107,4 +107,25 @@ InkBox Font::DrawCentred(Mask& target, const std::string& text, float pixelHeigh
     float y = std::round(cy - (ink.top + ink.bottom) * 0.5f);
     Draw(target, text, pixelHeight, x, y, tracking);
     return InkBox{x + ink.left, y + ink.top, x + ink.right, y + ink.bottom};
+}
+
+float FitPixelHeight(const Font& font, const char* text, float maxWidth, float maxHeight,
+                     float trackingPerPixel) {
+    // Ink grows in proportion to the size, so one measurement gives the scale;
+    // a second pass corrects the rounding of the first.
+    float size = 100.0f;
+    for (int pass = 0; pass < 2; ++pass) {
+        InkBox ink = font.Measure(text, size, trackingPerPixel * size);
+        if (ink.Width() <= 0 || ink.Height() <= 0)
+            return size;
+        float scale = std::min(maxWidth / ink.Width(), maxHeight / ink.Height());
+        size *= scale;
+    }
+    return size * 0.995f;
+}
+
+InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWidth, float maxHeight,
+                  float cx, float cy, float trackingPerPixel) {
+    float size = FitPixelHeight(font, text, maxWidth, maxHeight, trackingPerPixel);
+    return font.DrawCentred(target, text, size, cx, cy, trackingPerPixel * size);
 }

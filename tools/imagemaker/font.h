@@ -23,8 +23,6 @@ class Font {
   public:
     Font();
     ~Font();
-    Font(Font&&) noexcept;
-    Font& operator=(Font&&) noexcept;
 
     // False when the file is missing or not a font.
     bool Load(const std::string& path);
@@ -41,3 +39,11 @@ class Font {
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };
+
+// The largest pixel height at which text fits both maxWidth and maxHeight of ink.
+float FitPixelHeight(const Font& font, const char* text, float maxWidth, float maxHeight,
+                     float trackingPerPixel = 0.0f);
+// Draws text at the height FitPixelHeight gives, its ink centred on (cx, cy);
+// returns where the ink went.
+InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWidth, float maxHeight,
+                  float cx, float cy, float trackingPerPixel = 0.0f);

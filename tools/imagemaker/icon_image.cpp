@@ -4,13 +4,9 @@
 #include <cmath>
 
 #include "images.h"
-#include "shapes.h"
 
 namespace {
 
-constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
-constexpr Colour kWarm{1.0f, 0.62f, 0.28f};
-constexpr Colour kTeal{0.15f, 0.7f, 0.85f};
 constexpr Colour kTile{0.03f, 0.04f, 0.08f};
 
 // A square of side `size` with corners rounded to `radius`, anti-aliased over
@@ -42,12 +38,7 @@ Image MakeIconImage(const FontSet& fonts) {
     for (size_t i = 0; i < glow.value.size(); ++i)
         glow.value[i] = std::min(glow.value[i], tile.value[i]);
     img.Add(glow, kTeal, 1.1f);
-    img.PaintShaded(letter, [&](int, int y) {
-        float f = std::clamp((y - ink.top) / std::max(1.0f, ink.Height()), 0.0f, 1.0f);
-        f *= f;
-        return Colour{kWhite.r + (kWarm.r - kWhite.r) * f, kWhite.g + (kWarm.g - kWhite.g) * f,
-                      kWhite.b + (kWarm.b - kWhite.b) * f};
-    });
+    img.PaintShaded(letter, Downwards(ink, kWhite, kWarm, true));
     Mask rule(kIconSize, kIconSize);
     FillRule(rule, ink.left - 10.0f, ink.right + 10.0f, static_cast<int>(ink.bottom) + 18, 8);
     img.Paint(rule, kWarm);

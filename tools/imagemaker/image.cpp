@@ -51,9 +51,8 @@ bool SavePng(const Image& image, const std::string& path) {
         float a = std::clamp(image.rgba[i + 3], 0.0f, 1.0f);
         // Straight alpha: undo the premultiplication; fully clear pixels keep black.
         float inv = a > 1e-6f ? 1.0f / a : 0.0f;
-        bytes[i] = ToByte(image.rgba[i] * inv);
-        bytes[i + 1] = ToByte(image.rgba[i + 1] * inv);
-        bytes[i + 2] = ToByte(image.rgba[i + 2] * inv);
+        for (size_t c = 0; c < 3; ++c)
+            bytes[i + c] = ToByte(image.rgba[i + c] * inv);
         bytes[i + 3] = ToByte(a);
     }
     // The resources are kept in the repository: the smallest files.

@@ -14,6 +14,11 @@ struct Colour {
     float r, g, b;
 };
 
+// The colour a share f of the way from a to b.
+inline Colour Mix(Colour a, Colour b, float f) {
+    return {a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f};
+}
+
 struct Image {
     int width = 0;
     int height = 0;

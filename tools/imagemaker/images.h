@@ -7,6 +7,8 @@
 // see-through image and is blended by its alpha.
 #pragma once
 
+#include <algorithm>
+
 #include "font_set.h"
 #include "image.h"
 
@@ -33,6 +35,25 @@ Image MakeRivenholdLogo(const FontSet& fonts);
 Image MakeSorrelgateLogo(const FontSet& fonts);
 Image MakeTamberlynLogo(const FontSet& fonts);
 
-// The largest pixel height at which text fits both maxWidth and maxHeight of ink.
-float FitPixelHeight(const Font& font, const char* text, float maxWidth, float maxHeight,
-                     float trackingPerPixel = 0.0f);
+// The palette of the title: white letters, the warm tips and the teal glow
+// of the line field.
+constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
+constexpr Colour kWarm{1.0f, 0.62f, 0.28f};
+constexpr Colour kTeal{0.15f, 0.7f, 0.85f};
+
+// Where `at` lies from start to start + length, as 0..1 (a length under one
+// pixel counts as one).
+inline float Along(float at, float start, float length) {
+    return std::clamp((at - start) / std::max(1.0f, length), 0.0f, 1.0f);
+}
+// Shades for Image::PaintShaded: one colour to the other down or across the
+// ink. `eased` squares the position, so the first colour holds longer.
+inline auto Downwards(InkBox ink, Colour top, Colour bottom, bool eased = false) {
+    return [=](int, int y) {
+        float f = Along(y, ink.top, ink.Height());
+        return Mix(top, bottom, eased ? f * f : f);
+    };
+}
+inline auto Across(InkBox ink, Colour left, Colour right) {
+    return [=](int x, int) { return Mix(left, right, Along(x, ink.left, ink.Width())); };
+}

@@ -13,13 +13,13 @@
 
 namespace {
 
-int SaveIcon(const Image& image, const std::string& path) {
+bool Save(const Image& image, const std::string& path) {
     if (!SavePng(image, path)) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
-        return 1;
+        return false;
     }
     std::printf("wrote %s (%dx%d)\n", path.c_str(), image.width, image.height);
-    return 0;
+    return true;
 }
 
 } // namespace
@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     if (!LoadFontSet(fonts, fontDir))
         return 1;
     if (icon)
-        return SaveIcon(MakeIconImage(fonts), out);
+        return Save(MakeIconImage(fonts), out) ? 0 : 1;
 
     struct Product {
         const char* file;
@@ -53,14 +53,8 @@ int main(int argc, char** argv) {
         {"credits.png", MakeCreditsImage(fonts)},      {"x.png", MakeSpriteImage()},
     };
     // Drawn at their quads' proportions, stored at the loader's sides.
-    for (const Product& p : products) {
-        std::string path = out + "/" + p.file;
-        const Image stored = ForTextureLoader(p.image);
-        if (!SavePng(stored, path)) {
-            std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    for (const Product& p : products)
+        if (!Save(ForTextureLoader(p.image), out + "/" + p.file))
             return 1;
-        }
-        std::printf("wrote %s (%dx%d)\n", path.c_str(), stored.width, stored.height);
-    }
     return 0;
 }

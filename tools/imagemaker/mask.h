@@ -1,5 +1,6 @@
-// A single-channel coverage map (0 = empty, 1 = covered) and the operations
-// the image maker builds its glows, shadows and outlines from.
+// A single-channel coverage map (0 = empty, 1 = covered), the operations the
+// image maker builds its glows, shadows and outlines from, and the shapes it
+// draws.
 #pragma once
 
 #include <cstddef>
@@ -30,3 +31,11 @@ Mask Shifted(const Mask& m, int dx, int dy);
 // Fills the rectangle [x0, x1) × [y0, y1) with coverage v (anti-aliased edges
 // are not needed: callers use whole pixels).
 void FillRect(Mask& m, int x0, int y0, int x1, int y1, float v = 1.0f);
+// A filled disc of radius r centred at (cx, cy), with a one-pixel soft edge.
+void FillDisc(Mask& m, float cx, float cy, float r);
+// A horizontal rule from x0 to x1 whose rows start at y, thickness rows
+// tall, fading out towards both ends over a quarter of its length.
+void FillRule(Mask& m, float x0, float x1, int y, int thickness);
+// Coverage of a smooth radial glow: 1 at the centre, falling to exactly 0 at
+// radius r with zero slope there, so no ring shows at the edge.
+float GlowFalloff(float distance, float r);

@@ -32,7 +32,9 @@ std::vector<std::vector<Tap>> Taps(int from, int to) {
     return taps;
 }
 
-// One pass along rows (horizontal) or columns (vertical).
+// One pass along rows (horizontal) or columns (vertical) of a resampling
+// with a tent filter as wide as one output pixel (linear interpolation where
+// it enlarges).
 Image Pass(const Image& in, int width, int height, bool horizontal) {
     Image out(width, height);
     const auto taps = horizontal ? Taps(in.width, width) : Taps(in.height, height);
@@ -63,14 +65,10 @@ int NearestPowerOfTwo(int n) {
     return static_cast<double>(n) * n < 2.0 * lower * lower ? lower : 2 * lower;
 }
 
-Image Resample(const Image& image, int width, int height) {
-    return Pass(Pass(image, width, image.height, true), width, height, false);
-}
-
 Image ForTextureLoader(const Image& image) {
     const int width = NearestPowerOfTwo(image.width);
     const int height = NearestPowerOfTwo(image.height);
     if (width == image.width && height == image.height)
         return image;
-    return Resample(image, width, height);
+    return Pass(Pass(image, width, image.height, true), width, height, false);
 }

@@ -13,9 +13,5 @@
 // 896 -> 1024); n itself when it is one.
 int NearestPowerOfTwo(int n);
 
-// The image resampled to width x height with a tent filter as wide as one
-// output pixel (linear interpolation where it enlarges).
-Image Resample(const Image& image, int width, int height);
-
 // The image at the nearest power-of-two sides.
 Image ForTextureLoader(const Image& image);

@@ -3,28 +3,6 @@
 #include <cmath>
 
 #include "images.h"
-#include "shapes.h"
-
-namespace {
-
-constexpr Colour kWhite{1.0f, 1.0f, 1.0f};
-constexpr Colour kWarm{1.0f, 0.62f, 0.28f};
-constexpr Colour kTeal{0.15f, 0.7f, 0.85f};
-
-Colour Mix(Colour a, Colour b, float f) {
-    return {a.r + (b.r - a.r) * f, a.g + (b.g - a.g) * f, a.b + (b.b - a.b) * f};
-}
-
-// White at the top of the ink fading to warm at the bottom, like the tips of
-// the line field.
-auto VerticalGradient(InkBox ink, Colour top, Colour bottom) {
-    return [=](int, int y) {
-        float f = std::clamp((y - ink.top) / std::max(1.0f, ink.Height()), 0.0f, 1.0f);
-        return Mix(top, bottom, f * f);
-    };
-}
-
-} // namespace
 
 Image MakeTitleImage(const FontSet& fonts) {
     Image img(kWideWidth, kWideHeight);
@@ -32,15 +10,15 @@ Image MakeTitleImage(const FontSet& fonts) {
     // neighbours at load, so their colour is the glow's rather than black.
     img.Fill(kTeal, 0.0f);
     Mask text(kWideWidth, kWideHeight);
-    const char* title = "zentrafel";
-    float size = FitPixelHeight(fonts.sansBold, title, 800.0f, 200.0f, 0.02f);
-    InkBox ink = fonts.sansBold.DrawCentred(text, title, size, kWideWidth / 2.0f,
-                                            kWideHeight / 2.0f - 10, 0.02f * size);
+    InkBox ink = DrawFitted(text, fonts.sansBold, "zentrafel", 800.0f, 200.0f, kWideWidth / 2.0f,
+                            kWideHeight / 2.0f - 10, 0.02f);
     // Glow behind, a dark rim for contrast against the bright lines, then the
     // letters themselves.
     img.Paint(Blurred(text, 22.0f), kTeal, 0.55f);
     img.Paint(Amplified(Blurred(text, 3.0f), 3.5f), {0.02f, 0.03f, 0.06f}, 0.85f);
-    img.PaintShaded(text, VerticalGradient(ink, kWhite, kWarm));
+    // White at the top of the ink fading to warm at the bottom, like the tips
+    // of the line field.
+    img.PaintShaded(text, Downwards(ink, kWhite, kWarm, true));
     Mask rule(kWideWidth, kWideHeight);
     FillRule(rule, ink.left, ink.right, static_cast<int>(ink.bottom) + 26, 4);
     img.Paint(Amplified(Blurred(rule, 2.0f), 3.0f), {0.02f, 0.03f, 0.06f}, 0.7f);
@@ -52,13 +30,11 @@ Image MakeLoadingImage(const FontSet& fonts) {
     Image img(kLoadingSize, kLoadingSize);
     img.Fill({0, 0, 0}, 1.0f);
     Mask text(kLoadingSize, kLoadingSize);
-    float size = FitPixelHeight(fonts.sansLight, "loading", 190.0f, 60.0f, 0.08f);
-    InkBox ink = fonts.sansLight.DrawCentred(text, "loading", size, kLoadingSize / 2.0f, 112.0f,
-                                             0.08f * size);
+    InkBox ink = DrawFitted(text, fonts.sansLight, "loading", 190.0f, 60.0f, kLoadingSize / 2.0f,
+                            112.0f, 0.08f);
     img.Add(Blurred(text, 6.0f), kTeal, 1.4f);
-    img.PaintShaded(text, VerticalGradient(ink, kWhite, kWarm));
+    img.PaintShaded(text, Downwards(ink, kWhite, kWarm, true));
     // A row of dots that brighten left to right, as if filling up.
-    Mask dots(kLoadingSize, kLoadingSize);
     const int count = 7;
     for (int i = 0; i < count; ++i) {
         Mask dot(kLoadingSize, kLoadingSize);
@@ -73,11 +49,10 @@ Image MakeCreditsImage(const FontSet& fonts) {
     Image img(kWideWidth, kWideHeight);
     img.Fill({0, 0, 0}, 1.0f);
     Mask heading(kWideWidth, kWideHeight);
-    float size = FitPixelHeight(fonts.sansBold, "zentrafel", 420.0f, 80.0f, 0.02f);
-    InkBox ink = fonts.sansBold.DrawCentred(heading, "zentrafel", size, kWideWidth / 2.0f, 100.0f,
-                                            0.02f * size);
+    InkBox ink = DrawFitted(heading, fonts.sansBold, "zentrafel", 420.0f, 80.0f, kWideWidth / 2.0f,
+                            100.0f, 0.02f);
     img.Add(Blurred(heading, 12.0f), kTeal, 1.2f);
-    img.PaintShaded(heading, VerticalGradient(ink, kWhite, kWarm));
+    img.PaintShaded(heading, Downwards(ink, kWhite, kWarm, true));
     Mask rule(kWideWidth, kWideHeight);
     FillRule(rule, 262.0f, 762.0f, 162, 2);
     img.Paint(rule, kWarm, 0.8f);

@@ -28,25 +28,9 @@ bool Accepts(const std::string& server) {
     return true;
 }
 
-} // namespace
-
-bool JackDummyServer::Start(long rate, double timeoutSeconds) {
-    static int serial = 0;
-    name = "zf_dummy_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
-    jack_set_error_function(Quiet);
-    jack_set_info_function(Quiet);
-    if (!Spawn(rate) || !WaitUntilReady(timeoutSeconds)) {
-        std::fprintf(stderr, "jackd (dummy driver) did not start as \"%s\"\n", name.c_str());
-        Stop();
-        return false;
-    }
-    setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
-    return true;
-}
-
-bool JackDummyServer::Spawn(long rate) {
+bool Spawn(const std::string& name, long rate, pid_t& pid) {
     std::string rateText = std::to_string(rate);
-    std::string periodText = std::to_string(kPeriodFrames);
+    std::string periodText = std::to_string(JackDummyServer::kPeriodFrames);
     const char* argv[] = {"jackd", "--no-realtime",  "-n", name.c_str(),       "-d",   "dummy",
                           "-r",    rateText.c_str(), "-p", periodText.c_str(), nullptr};
     posix_spawn_file_actions_t actions;
@@ -60,7 +44,7 @@ bool JackDummyServer::Spawn(long rate) {
     return !failed;
 }
 
-bool JackDummyServer::WaitUntilReady(double timeoutSeconds) {
+bool WaitUntilReady(const std::string& name, pid_t& pid, double timeoutSeconds) {
     auto deadline =
         std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
     while (std::chrono::steady_clock::now() < deadline) {
@@ -73,6 +57,22 @@ bool JackDummyServer::WaitUntilReady(double timeoutSeconds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return false;
+}
+
+} // namespace
+
+bool JackDummyServer::Start(long rate, double timeoutSeconds) {
+    static int serial = 0;
+    name = "zf_dummy_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
+    jack_set_error_function(Quiet);
+    jack_set_info_function(Quiet);
+    if (!Spawn(name, rate, pid) || !WaitUntilReady(name, pid, timeoutSeconds)) {
+        std::fprintf(stderr, "jackd (dummy driver) did not start as \"%s\"\n", name.c_str());
+        Stop();
+        return false;
+    }
+    setenv("JACK_DEFAULT_SERVER", name.c_str(), 1);
+    return true;
 }
 
 void JackDummyServer::Stop() {

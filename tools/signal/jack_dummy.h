@@ -22,9 +22,6 @@ class JackDummyServer {
     ~JackDummyServer() { Stop(); }
 
   private:
-    bool Spawn(long rate);
-    bool WaitUntilReady(double timeoutSeconds);
-
     std::string name;
     pid_t pid = 0;
 };

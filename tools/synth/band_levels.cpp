@@ -29,15 +29,22 @@ struct Tables {
     }
 };
 
-const Tables& GetTables() {
-    static const Tables tables;
-    return tables;
+// Median of the per-beat maxima of readings taken every `step` seconds.
+float MedianBeatPeak(const std::vector<float>& readings, double step, double beatLength) {
+    std::vector<float> peaks;
+    for (size_t i = 0; i < readings.size(); ++i) {
+        size_t beat = static_cast<size_t>(i * step / beatLength);
+        if (beat >= peaks.size())
+            peaks.resize(beat + 1, 0.0f);
+        peaks[beat] = std::max(peaks[beat], readings[i]);
+    }
+    return Summarise(peaks).median;
 }
 
 } // namespace
 
 Spectrum SpectrumAt(const std::vector<float>& mono, long endFrame) {
-    const Tables& t = GetTables();
+    static const Tables t;
     std::array<float, kFftFrames> x{};
     long first = endFrame - kFftFrames;
     for (int n = 0; n < kFftFrames; ++n) {
@@ -74,22 +81,6 @@ BandSummary Summarise(std::vector<float>& readings) {
     auto at = [&](double q) { return readings[static_cast<size_t>(q * (readings.size() - 1))]; };
     return {at(0.1), at(0.5), at(0.9), readings.back()};
 }
-
-namespace {
-
-// Median of the per-beat maxima of readings taken every `step` seconds.
-float MedianBeatPeak(const std::vector<float>& readings, double step, double beatLength) {
-    std::vector<float> peaks;
-    for (size_t i = 0; i < readings.size(); ++i) {
-        size_t beat = static_cast<size_t>(i * step / beatLength);
-        if (beat >= peaks.size())
-            peaks.resize(beat + 1, 0.0f);
-        peaks[beat] = std::max(peaks[beat], readings[i]);
-    }
-    return Summarise(peaks).median;
-}
-
-} // namespace
 
 SectionLevels MeasureSpan(const std::vector<float>& mono, int sampleRate, const std::string& name,
                           double start, double end, double step, double beatLength) {

@@ -70,5 +70,4 @@ constexpr int kControlInterval = 16;
 struct Adsr {
     double attack, decay, sustain, release;
     float At(double t, double hold) const;
-    double Tail() const { return release; }
 };

@@ -1,4 +1,4 @@
-#include "ducking.h"
+#include "mixer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "echo.h"
+#include "mixer.h"
 
 #include <cmath>
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "timeline.h"
 
@@ -13,38 +14,14 @@ size_t SampleCount(double seconds) {
     return seconds <= 0.0 ? 0 : static_cast<size_t>(std::ceil(seconds * kSampleRate));
 }
 
-namespace {
-
-Samples Render(const Note& n) {
-    switch (n.voice) {
-    case Voice::Kick:
-        return SynthKick(n);
-    case Voice::Snare:
-        return SynthSnare(n);
-    case Voice::Hat:
-        return SynthHat(n);
-    case Voice::OpenHat:
-        return SynthOpenHat(n);
-    case Voice::Crash:
-        return SynthCrash(n);
-    case Voice::Bass:
-        return SynthBass(n);
-    case Voice::Lead:
-        return SynthLead(n);
-    case Voice::Arp:
-        return SynthArp(n);
-    case Voice::Pad:
-        return SynthPad(n);
-    case Voice::Riser:
-        return SynthRiser(n);
-    }
-    return {};
-}
-
-} // namespace
-
 Samples Synthesise(const Note& n) {
-    Samples s = Render(n);
+    // One instrument per voice, in the order of Voice.
+    static Samples (*const instruments[])(const Note&) = {
+        SynthKick, SynthSnare, SynthHat, SynthOpenHat, SynthCrash,
+        SynthBass, SynthLead,  SynthArp, SynthPad,     SynthRiser,
+    };
+    static_assert(std::size(instruments) == kVoiceCount);
+    Samples s = instruments[static_cast<int>(n.voice)](n);
     // Every sound ends on a 5 ms fade, so one cut off at its end (a riser at
     // full swell, a decay not quite finished) cannot click.
     size_t fade = std::min(s.size(), SampleCount(0.005));

@@ -1,4 +1,4 @@
-#include "limiter.h"
+#include "mixer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,10 +8,10 @@
 namespace {
 
 // The gain each frame needs on its own to stay within the ceiling.
-std::vector<float> RequiredGain(const StereoBuffer& mix, float gain, float ceiling) {
+std::vector<float> RequiredGain(const StereoBuffer& mix, float ceiling) {
     std::vector<float> need(mix.Frames(), 1.0f);
     for (size_t i = 0; i < need.size(); ++i) {
-        float level = std::max(std::fabs(mix.left[i]), std::fabs(mix.right[i])) * gain;
+        float level = std::max(std::fabs(mix.left[i]), std::fabs(mix.right[i]));
         if (level > ceiling)
             need[i] = ceiling / level;
     }
@@ -20,8 +20,8 @@ std::vector<float> RequiredGain(const StereoBuffer& mix, float gain, float ceili
 
 } // namespace
 
-void Limit(StereoBuffer& mix, float gain, float ceiling, double lookAhead, double release) {
-    std::vector<float> ride = RequiredGain(mix, gain, ceiling);
+void Limit(StereoBuffer& mix, float ceiling, double lookAhead, double release) {
+    std::vector<float> ride = RequiredGain(mix, ceiling);
     // Backwards: no frame's gain may sit more than one ramp step above the
     // next one's, so the gain is already down when a peak arrives.
     const float step = static_cast<float>(1.0 / std::max(1.0, lookAhead * kSampleRate));
@@ -32,7 +32,7 @@ void Limit(StereoBuffer& mix, float gain, float ceiling, double lookAhead, doubl
     float g = 1.0f;
     for (size_t i = 0; i < ride.size(); ++i) {
         g = std::min(ride[i], g + (1.0f - g) * recover);
-        mix.left[i] *= g * gain;
-        mix.right[i] *= g * gain;
+        mix.left[i] *= g;
+        mix.right[i] *= g;
     }
 }

@@ -40,20 +40,18 @@ int Render(const std::string& path) {
     return 0;
 }
 
-void PrintLevels(const SectionLevels& l) {
-    std::printf(
-        "%-10s | %.3f %.3f %.3f %.3f  beat %.3f | %.3f %.3f %.3f %.3f  beat %.3f | %3.0f%%\n",
-        l.name.c_str(), l.low.p10, l.low.median, l.low.p90, l.low.max, l.lowBeatPeak, l.mid.p10,
-        l.mid.median, l.mid.p90, l.mid.max, l.midBeatPeak, 100.0f * l.midInRange);
-}
-
 void PrintSectionLevels(const std::vector<float>& mono, int sampleRate) {
     std::printf("band means read 60 times a second: p10 median p90 max, and the median of the\n"
                 "per-beat peaks; last column: share of mid readings within 0.01-0.15\n");
     std::printf("%-10s | %-37s | %-37s |\n", "section", "low: bins 0-2", "mid: bins 4-13");
-    for (const Section& s : Sections())
-        PrintLevels(
-            MeasureSpan(mono, sampleRate, s.name, s.start, s.end, 1.0 / 60.0, BeatLength(s)));
+    for (const Section& s : kSections) {
+        SectionLevels l =
+            MeasureSpan(mono, sampleRate, s.name, s.start, s.end, 1.0 / 60.0, BeatLength(s));
+        std::printf(
+            "%-10s | %.3f %.3f %.3f %.3f  beat %.3f | %.3f %.3f %.3f %.3f  beat %.3f | %3.0f%%\n",
+            l.name.c_str(), l.low.p10, l.low.median, l.low.p90, l.low.max, l.lowBeatPeak, l.mid.p10,
+            l.mid.median, l.mid.p90, l.mid.max, l.midBeatPeak, 100.0f * l.midInRange);
+    }
 }
 
 int Analyse(const std::string& path) {

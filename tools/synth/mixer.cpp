@@ -1,44 +1,38 @@
 #include "mixer.h"
 
 #include <cmath>
+#include <iterator>
 
-#include "ducking.h"
-#include "echo.h"
 #include "instruments.h"
 #include "timeline.h"
 
-ChannelSettings SettingsFor(Voice v) {
-    switch (v) {
-    case Voice::Kick:
-        return {0.85f, 0.02f, 0.0f};
-    case Voice::Snare:
-        return {0.50f, 0.25f, 0.0f};
-    case Voice::Hat:
-        return {0.10f, 0.05f, 0.0f};
-    case Voice::OpenHat:
-        return {0.08f, 0.10f, 0.0f};
-    case Voice::Crash:
-        return {0.12f, 0.25f, 0.0f};
-    case Voice::Bass:
-        return {0.42f, 0.0f, 0.0f};
-    case Voice::Lead:
-        return {0.60f, 0.30f, 0.25f};
-    case Voice::Arp:
-        return {0.80f, 0.20f, 0.35f};
-    case Voice::Pad:
-        return {0.10f, 0.40f, 0.0f};
-    case Voice::Riser:
-        return {0.10f, 0.30f, 0.0f};
-    }
-    return {0.0f, 0.0f, 0.0f};
-}
-
 namespace {
+
+struct Channel {
+    float gain;
+    float reverbSend;
+    float echoSend;
+};
+
+// One channel per voice, in the order of Voice.
+constexpr Channel kChannels[] = {
+    {0.85f, 0.02f, 0.0f},  // kick
+    {0.50f, 0.25f, 0.0f},  // snare
+    {0.10f, 0.05f, 0.0f},  // hat
+    {0.08f, 0.10f, 0.0f},  // open hat
+    {0.12f, 0.25f, 0.0f},  // crash
+    {0.42f, 0.0f, 0.0f},   // bass
+    {0.60f, 0.30f, 0.25f}, // lead
+    {0.80f, 0.20f, 0.35f}, // arp
+    {0.10f, 0.40f, 0.0f},  // pad
+    {0.10f, 0.30f, 0.0f},  // riser
+};
+static_assert(std::size(kChannels) == kVoiceCount);
 
 void AddNote(const Note& n, StereoBuffer& dry, std::vector<float>& reverb,
              std::vector<float>& echo) {
     Samples s = Synthesise(n);
-    ChannelSettings ch = SettingsFor(n.voice);
+    const Channel& ch = kChannels[static_cast<int>(n.voice)];
     // Equal-power pan keeps a note equally loud wherever it sits.
     double angle = (n.pan + 1.0) * 0.25 * 3.14159265358979323846;
     float gl = static_cast<float>(std::cos(angle) * std::sqrt(2.0)) * ch.gain;

@@ -1,9 +1,11 @@
 // One event of the score: which instrument plays, when, how long, how high.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 enum class Voice { Kick, Snare, Hat, OpenHat, Crash, Bass, Lead, Arp, Pad, Riser };
+constexpr std::size_t kVoiceCount = static_cast<std::size_t>(Voice::Riser) + 1;
 
 struct Note {
     Voice voice;

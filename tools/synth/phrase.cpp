@@ -7,24 +7,23 @@ void Phrase::Add(Voice v, double beat, double beats, float pitch, float velocity
     score_.push_back({v, start, beats * BeatLength(section_), pitch, velocity, pan});
 }
 
-void Phrase::Kicks(int from, int to, float velocity) {
+void Phrase::OnBeats(Voice v, int from, int to, std::initializer_list<double> beats, double length,
+                     float velocity, float pan) {
     for (int bar = from; bar < to; ++bar)
-        for (int b = 0; b < kBeatsPerBar; ++b)
-            Add(Voice::Kick, bar * 4.0 + b, 0.5, 0, velocity);
+        for (double beat : beats)
+            Add(v, bar * 4.0 + beat, length, 0, velocity, pan);
+}
+
+void Phrase::Kicks(int from, int to, float velocity) {
+    OnBeats(Voice::Kick, from, to, {0.0, 1.0, 2.0, 3.0}, 0.5, velocity);
 }
 
 void Phrase::HalfKicks(int from, int to, float velocity) {
-    for (int bar = from; bar < to; ++bar) {
-        Add(Voice::Kick, bar * 4.0, 0.5, 0, velocity);
-        Add(Voice::Kick, bar * 4.0 + 2.0, 0.5, 0, velocity);
-    }
+    OnBeats(Voice::Kick, from, to, {0.0, 2.0}, 0.5, velocity);
 }
 
 void Phrase::Snares(int from, int to, float velocity) {
-    for (int bar = from; bar < to; ++bar) {
-        Add(Voice::Snare, bar * 4.0 + 1.0, 0.5, 0, velocity, 0.05f);
-        Add(Voice::Snare, bar * 4.0 + 3.0, 0.5, 0, velocity, 0.05f);
-    }
+    OnBeats(Voice::Snare, from, to, {1.0, 3.0}, 0.5, velocity, 0.05f);
 }
 
 void Phrase::SnareRoll(int bar, float velocity) {
@@ -46,9 +45,7 @@ void Phrase::Hats(int from, int to, float velocity, bool sixteenths) {
 }
 
 void Phrase::OpenHats(int from, int to, float velocity) {
-    for (int bar = from; bar < to; ++bar)
-        for (int b = 0; b < 4; ++b)
-            Add(Voice::OpenHat, bar * 4.0 + b + 0.5, 0.5, 0, velocity, -0.3f);
+    OnBeats(Voice::OpenHat, from, to, {0.5, 1.5, 2.5, 3.5}, 0.5, velocity, -0.3f);
 }
 
 void Phrase::Crash(int bar, float velocity) {
@@ -68,7 +65,7 @@ void Phrase::PadSwell(int from, int to, const std::array<Chord, 4>& prog, float 
     for (int bar = from; bar < to; ++bar) {
         float f = to - from > 1 ? static_cast<float>(bar - from) / (to - from - 1) : 1.0f;
         float velocity = begin + (end - begin) * f;
-        const Chord& c = ChordAt(prog, bar);
+        const Chord& c = prog[bar % 4];
         for (int k = 0; k < 3; ++k)
             Add(Voice::Pad, bar * 4.0, 4.0, c.pad[k], velocity, pans[k]);
     }
@@ -76,7 +73,7 @@ void Phrase::PadSwell(int from, int to, const std::array<Chord, 4>& prog, float 
 
 void Phrase::OffbeatBass(int from, int to, const std::array<Chord, 4>& prog, float velocity) {
     for (int bar = from; bar < to; ++bar) {
-        const Chord& c = ChordAt(prog, bar);
+        const Chord& c = prog[bar % 4];
         for (int b = 0; b < 4; ++b)
             Add(Voice::Bass, bar * 4.0 + b + 0.5, 0.4, c.bass, velocity);
         // The octave on the last sixteenth pushes into the next bar.
@@ -86,14 +83,14 @@ void Phrase::OffbeatBass(int from, int to, const std::array<Chord, 4>& prog, flo
 
 void Phrase::HeldBass(int from, int to, const std::array<Chord, 4>& prog, float velocity) {
     for (int bar = from; bar < to; ++bar)
-        Add(Voice::Bass, bar * 4.0, 3.8, ChordAt(prog, bar).bass, velocity);
+        Add(Voice::Bass, bar * 4.0, 3.8, prog[bar % 4].bass, velocity);
 }
 
 void Phrase::Arpeggio(int from, int to, const std::array<Chord, 4>& prog, float velocity) {
     // Up and back down the chord in sixteenths, accented on the beat.
     const int order[8] = {0, 1, 2, 3, 2, 1, 2, 3};
     for (int bar = from; bar < to; ++bar) {
-        const Chord& c = ChordAt(prog, bar);
+        const Chord& c = prog[bar % 4];
         for (int i = 0; i < 16; ++i) {
             float accent = i % 4 == 0 ? 1.0f : (i % 2 == 0 ? 0.7f : 0.5f);
             float pan = (i % 2) ? 0.4f : -0.4f;

@@ -4,17 +4,27 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <vector>
 
-#include "harmony.h"
 #include "note.h"
 #include "timeline.h"
+
+struct Chord {
+    int bass;               // MIDI note of the bass root
+    std::array<int, 3> pad; // the held chord, around middle C
+    std::array<int, 4> arp; // chord tones two octaves up, for the arpeggio
+};
+
+struct MelodyNote {
+    double beat;  // from the phrase start
+    int pitch;    // MIDI
+    double beats; // held for
+};
 
 class Phrase {
   public:
     Phrase(Score& score, const Section& section) : score_(score), section_(section) {}
-
-    int Bars() const { return section_.bars; }
 
     // One note at a beat position; dropped when it would start past the end.
     void Add(Voice v, double beat, double beats, float pitch, float velocity, float pan = 0.0f);
@@ -45,7 +55,9 @@ class Phrase {
     void Melody(int bar, const std::vector<MelodyNote>& melody, float velocity, int transpose = 0);
 
   private:
-    const Chord& ChordAt(const std::array<Chord, 4>& prog, int bar) const { return prog[bar % 4]; }
+    // A note on each of `beats` in every bar of [from, to).
+    void OnBeats(Voice v, int from, int to, std::initializer_list<double> beats, double length,
+                 float velocity, float pan = 0.0f);
     Score& score_;
     const Section& section_;
 };

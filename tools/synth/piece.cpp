@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "limiter.h"
 #include "mixer.h"
 #include "score.h"
 #include "timeline.h"
 
 namespace {
 
-constexpr float kMasterGain = 1.0f;
 // 1.5 dB below full scale: lossy encoding adds overshoots of about a decibel.
 constexpr float kCeiling = 0.84f;
 
@@ -28,8 +26,8 @@ void FadeTail(StereoBuffer& mix) {
 } // namespace
 
 StereoBuffer RenderPiece() {
-    StereoBuffer mix = RenderMix(ComposeScore(), MusicLength());
-    Limit(mix, kMasterGain, kCeiling, 0.003, 0.08);
+    StereoBuffer mix = RenderMix(ComposeScore(), kMusicLength);
+    Limit(mix, kCeiling, 0.003, 0.08);
     FadeTail(mix);
     return mix;
 }

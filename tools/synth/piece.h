@@ -1,9 +1,9 @@
 // The finished piece: the score rendered, mixed and mastered.
 #pragma once
 
-#include "reverb.h"
+#include "mixer.h"
 
-// The whole piece at kSampleRate, MusicLength() seconds long.
+// The whole piece at kSampleRate, kMusicLength seconds long.
 StereoBuffer RenderPiece();
 
 // Largest absolute sample of either channel.

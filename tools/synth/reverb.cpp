@@ -1,4 +1,4 @@
-#include "reverb.h"
+#include "mixer.h"
 
 #include <array>
 

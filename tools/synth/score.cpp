@@ -8,6 +8,34 @@
 
 namespace {
 
+// The harmony and the melody, in A minor.
+const Chord kAm{45, {57, 60, 64}, {81, 84, 88, 93}};
+const Chord kF{41, {57, 60, 65}, {77, 81, 84, 89}};
+const Chord kC{48, {55, 60, 64}, {79, 84, 88, 91}};
+const Chord kG{43, {55, 59, 62}, {79, 83, 86, 91}};
+const Chord kEm{40, {55, 59, 64}, {76, 79, 83, 88}};
+const Chord kDm{38, {57, 62, 65}, {77, 81, 86, 89}};
+
+// Four-bar progressions, one chord per bar.
+const std::array<Chord, 4> kMainProgression = {kAm, kF, kC, kG};
+const std::array<Chord, 4> kLiftProgression = {kF, kG, kEm, kAm};
+const std::array<Chord, 4> kEndProgression = {kDm, kF, kG, kAm};
+
+// The theme over four bars of the main progression, and its answer.
+const std::vector<MelodyNote> kTheme = {
+    {0, 69, 1},    {1, 72, 1},      {2, 76, 1.5}, {3.5, 74, 0.5}, // climbs to E over A minor
+    {4, 72, 2},    {6, 69, 1},      {7, 72, 1},                   // rests on C over F
+    {8, 67, 1},    {9, 72, 1},      {10, 76, 1},  {11, 79, 1},    // up the C chord
+    {12, 74, 1.5}, {13.5, 71, 0.5}, {14, 67, 2},                  // falls to G
+};
+
+// The answer ends open on D over G, leading back to A.
+const std::vector<MelodyNote> kAnswer = {
+    {0, 76, 1},     {1, 74, 0.5}, {1.5, 72, 0.5}, {2, 69, 2},  {4, 77, 1.5},
+    {5.5, 76, 0.5}, {6, 72, 2},   {8, 79, 1},     {9, 76, 1},  {10, 72, 1},
+    {11, 76, 1},    {12, 74, 2},  {14, 71, 1},    {15, 74, 1},
+};
+
 void ComposeOpening(Phrase p) {
     // Bars 0-4 (~10 s) are the fade-in: the pad swells alone over a held bass.
     p.PadSwell(0, 8, kMainProgression, 0.15f, 0.9f);
@@ -34,9 +62,9 @@ void ComposeTitle(Phrase p) {
     p.Snares(0, 9, 0.8f);
     p.Hats(0, 10, 0.75f, true);
     p.OpenHats(4, 9, 0.6f);
-    p.Melody(0, Theme(), 0.9f);
-    p.Melody(4, Answer(), 0.9f);
-    p.Melody(8, Theme(), 0.6f);
+    p.Melody(0, kTheme, 0.9f);
+    p.Melody(4, kAnswer, 0.9f);
+    p.Melody(8, kTheme, 0.6f);
     p.Riser(9, 11, 0.7f);
 }
 
@@ -64,8 +92,8 @@ void ComposeGreetings(Phrase p) {
     p.Snares(4, 16, 0.85f);
     p.Hats(4, 16, 0.7f, true);
     p.OpenHats(8, 16, 0.5f);
-    p.Melody(4, Theme(), 0.8f);
-    p.Melody(8, Answer(), 0.8f);
+    p.Melody(4, kTheme, 0.8f);
+    p.Melody(8, kAnswer, 0.8f);
     // Breakdown: the arpeggio alone, building back with a roll.
     p.Arpeggio(16, 33, kMainProgression, 0.8f);
     p.Snares(16, 18, 0.5f);
@@ -79,9 +107,9 @@ void ComposeGreetings(Phrase p) {
     p.Snares(20, 32, 0.85f);
     p.Hats(20, 33, 0.7f, true);
     p.OpenHats(20, 32, 0.5f);
-    p.Melody(20, Theme(), 0.6f, 12);
-    p.Melody(24, Answer(), 0.6f, 12);
-    p.Melody(28, Theme(), 0.7f);
+    p.Melody(20, kTheme, 0.6f, 12);
+    p.Melody(24, kAnswer, 0.6f, 12);
+    p.Melody(28, kTheme, 0.7f);
     p.SnareRoll(32, 0.8f);
 }
 
@@ -94,16 +122,16 @@ void ComposeClosing(Phrase p) {
     p.Hats(0, 10, 0.7f, true);
     p.Snares(2, 10, 0.6f);
     p.Arpeggio(0, 10, kMainProgression, 0.35f);
-    p.Melody(2, Theme(), 0.6f);
-    p.Melody(6, Answer(), 0.6f);
+    p.Melody(2, kTheme, 0.6f);
+    p.Melody(6, kAnswer, 0.6f);
     p.HeldBass(10, 11, kMainProgression, 0.5f);
 }
 
 void ComposeOutro(Phrase p) {
     p.PadSwell(0, 10, kEndProgression, 0.8f, 0.35f);
     p.HeldBass(0, 4, kEndProgression, 0.45f);
-    p.Melody(0, Theme(), 0.45f);
-    p.Melody(4, Answer(), 0.3f);
+    p.Melody(0, kTheme, 0.45f);
+    p.Melody(4, kAnswer, 0.3f);
     // The last chord is held to the end and rings out into the tail.
     p.Add(Voice::Pad, 9 * 4.0, 4.0, 45, 0.35f, 0.0f);
 }
@@ -112,12 +140,11 @@ void ComposeOutro(Phrase p) {
 
 Score ComposeScore() {
     Score score;
-    const auto& s = Sections();
-    ComposeOpening(Phrase(score, s[kOpening]));
-    ComposeTitle(Phrase(score, s[kTitle]));
-    ComposeWaveGrid(Phrase(score, s[kWaveGrid]));
-    ComposeGreetings(Phrase(score, s[kGreetings]));
-    ComposeClosing(Phrase(score, s[kClosing]));
-    ComposeOutro(Phrase(score, s[kOutro]));
+    ComposeOpening(Phrase(score, kSections[kOpening]));
+    ComposeTitle(Phrase(score, kSections[kTitle]));
+    ComposeWaveGrid(Phrase(score, kSections[kWaveGrid]));
+    ComposeGreetings(Phrase(score, kSections[kGreetings]));
+    ComposeClosing(Phrase(score, kSections[kClosing]));
+    ComposeOutro(Phrase(score, kSections[kOutro]));
     return score;
 }

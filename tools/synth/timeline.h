@@ -20,13 +20,22 @@ struct Section {
 
 enum SectionIndex { kOpening, kTitle, kWaveGrid, kGreetings, kClosing, kOutro, kSectionCount };
 
-// Opening, title, wave grid, greetings, closing, outro; the outro's end is
-// where the last chord has rung out.
-const std::array<Section, kSectionCount>& Sections();
+// The outro's end is where the last chord has rung out.
+constexpr std::array<Section, kSectionCount> kSections = {{
+    {"opening", 0.0, 42.6, 22},
+    {"title", 42.6, 64.6, 11},
+    {"wave grid", 64.6, 85.6, 11},
+    {"greetings", 85.6, 149.0, 33},
+    {"closing", 149.0, 171.0, 11},
+    {"outro", 171.0, 191.0, 10},
+}};
 // Length of the whole piece in seconds: the outro's end plus the ringing tail.
-double MusicLength();
+constexpr double kMusicLength = 192.5;
 
-double BarLength(const Section& s);
-double BeatLength(const Section& s);
+inline double BeatLength(const Section& s) {
+    return (s.end - s.start) / (s.bars * kBeatsPerBar);
+}
 // Time of a position given in beats (quarter notes) from the section's start.
-double BeatTime(const Section& s, double beat);
+inline double BeatTime(const Section& s, double beat) {
+    return s.start + beat * BeatLength(s);
+}

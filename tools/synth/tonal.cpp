@@ -7,7 +7,7 @@
 
 Samples SynthBass(const Note& n) {
     const Adsr amp{0.004, 0.12, 0.75, 0.04};
-    Samples out(SampleCount(n.length + amp.Tail()));
+    Samples out(SampleCount(n.length + amp.release));
     Saw saw;
     Svf filter;
     double hz = MidiToHz(n.pitch), sub = 0.0;
@@ -26,7 +26,7 @@ Samples SynthBass(const Note& n) {
 
 Samples SynthLead(const Note& n) {
     const Adsr amp{0.012, 0.3, 0.7, 0.18};
-    Samples out(SampleCount(n.length + amp.Tail()));
+    Samples out(SampleCount(n.length + amp.release));
     Saw a(0.0), b(0.37);
     Svf filter;
     double hz = MidiToHz(n.pitch);
@@ -63,7 +63,7 @@ Samples SynthArp(const Note& n) {
 
 Samples SynthPad(const Note& n) {
     const Adsr amp{0.8, 1.0, 0.85, 1.4};
-    Samples out(SampleCount(n.length + amp.Tail()));
+    Samples out(SampleCount(n.length + amp.release));
     // Three slightly detuned saws beat slowly against each other: the shimmer.
     Saw saws[3] = {Saw(0.0), Saw(0.31), Saw(0.67)};
     const double detune[3] = {0.993, 1.0, 1.0068};
