@@ -22,10 +22,6 @@ const ModeName kModes[] = {
     {"soak", BenchMode::Soak, kSoak},
 };
 
-bool Positive(const std::string& text, double high, double& value) {
-    return ParseFraction(text, 0.0, high, value) && value > 0.0;
-}
-
 struct Switch {
     const char* name;
     unsigned modes;
@@ -51,7 +47,9 @@ const Switch kSwitches[] = {
     {"--seed", kSoak,
      [](const std::string& v, BenchOptions& o) { return ParseInt(v, 1, INT_MAX, o.seed); }},
     {"--seconds", kClock,
-     [](const std::string& v, BenchOptions& o) { return Positive(v, 3600.0, o.seconds); }},
+     [](const std::string& v, BenchOptions& o) {
+         return ParseFraction(v, 0.0, 3600.0, o.seconds) && o.seconds > 0.0;
+     }},
     {"--decode-minutes", kClock,
      [](const std::string& v, BenchOptions& o) {
          return ParseFraction(v, 0.0, 600.0, o.decodeMinutes);

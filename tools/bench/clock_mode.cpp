@@ -43,10 +43,6 @@ double PositionOf(HSTREAM stream) {
     return BASS_ChannelBytes2Seconds(stream, BASS_ChannelGetPosition(stream, BASS_POS_BYTE));
 }
 
-void Pause() {
-    std::this_thread::sleep_for(std::chrono::microseconds(1000));
-}
-
 // Waits for the first heard frame; returns the delay, or a negative number.
 double WaitForStart(HSTREAM stream) {
     double begin = Now();
@@ -54,7 +50,7 @@ double WaitForStart(HSTREAM stream) {
     while (Now() - begin < 2.0) {
         if (PositionOf(stream) > first)
             return Now() - begin;
-        Pause();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return -1.0;
 }
@@ -69,7 +65,7 @@ Figures Measure(HSTREAM stream, double seconds) {
     double lastPos = PositionOf(stream);
     double end = lastTime + seconds;
     while (lastTime < end) {
-        Pause();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
         double pos = PositionOf(stream);
         double time = Now();
         f.backward += pos < lastPos;

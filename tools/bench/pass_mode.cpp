@@ -20,13 +20,6 @@ namespace {
 // Frames per section, spread evenly over it.
 constexpr int kFrames = 24;
 
-// Processor time of the whole process, the driver's worker threads included.
-double ProcessCpuMilliseconds() {
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec * 1e-6;
-}
-
 // Wall time is what a viewer waits; processor time is what the pass costs,
 // and swells less when other work shares the machine.
 struct Samples {
@@ -39,10 +32,11 @@ struct Samples {
     double CpuMedian() { return Median(cpu.data(), cpu.size()); }
 };
 
+// std::clock counts the whole process, the driver's worker threads included.
 template <typename Draw> void Time(Samples& samples, Draw draw) {
-    const double cpuStart = ProcessCpuMilliseconds();
+    const std::clock_t cpuStart = std::clock();
     const double wall = FinishedMilliseconds(draw);
-    samples.Add(wall, ProcessCpuMilliseconds() - cpuStart);
+    samples.Add(wall, double(std::clock() - cpuStart) * 1e3 / CLOCKS_PER_SEC);
 }
 
 struct SectionTimes {

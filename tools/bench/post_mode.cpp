@@ -8,9 +8,10 @@
 #include "app/bench_stats.h"
 #include "app/bench_timing.h"
 #include "tools/bench/bench_modes.h"
-#include "tools/bench/window_png.h"
+#include "tools/render/frame_capture.h"
 #include "tools/render/offline_production.h"
 
+#include "gfx/png_encoder.h"
 #include "scenes/production.h"
 #include "scenes/scene_steps.h"
 #include "scenes/shared_passes.h"
@@ -107,6 +108,15 @@ const Picture kPictures[] = {
     {"glow_c250_s250", true, {0.5f, 0.5f, 250, {250.0f, 250.0f, 250.0f, 250.0f}}},
 };
 
+// The window's picture (the viewport's lower-left corner at the options' size).
+bool WriteWindowPng(const std::string& path, const BenchOptions& options) {
+    FrameCapture capture;
+    capture.Init(options.width, options.height);
+    PngEncoder encoder;
+    return encoder.Init(options.width, options.height) &&
+           encoder.Encode(capture.ReadBottomUp(), true) && encoder.WriteFile(path.c_str());
+}
+
 // The target holds the picture the post pass reads; every output is drawn
 // from it afresh.
 bool WritePictures(Production& p, const Steps& steps, const BenchOptions& options,
@@ -115,7 +125,7 @@ bool WritePictures(Production& p, const Steps& steps, const BenchOptions& option
         options.picturesDir + "/" + pictureName + "_" + std::to_string(options.width) + "_";
     bool ok = true;
     steps.CopyOnly(p, {0.0, kSilence});
-    ok &= WriteWindowPng(prefix + "copy.png", options.width, options.height);
+    ok &= WriteWindowPng(prefix + "copy.png", options);
     for (const Picture& picture : kPictures) {
         if (picture.glow) {
             DrawPlainCopy(p.renderTarget);
@@ -123,7 +133,7 @@ bool WritePictures(Production& p, const Steps& steps, const BenchOptions& option
         } else {
             DrawPostPass(p.renderTarget, p.rbProgram, picture.values);
         }
-        ok &= WriteWindowPng(prefix + picture.name + ".png", options.width, options.height);
+        ok &= WriteWindowPng(prefix + picture.name + ".png", options);
     }
     return ok;
 }
