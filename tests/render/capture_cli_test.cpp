@@ -61,6 +61,7 @@ TEST(CaptureCli, LosslessMasterHoldsTheStillsPixels) {
                               "--fps", "5", "--size", "161x91"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(ProbeStreams(video), "ffv1,bgr0\nflac\n");
+    EXPECT_NE(r.err.find("times its length; ffv1)"), std::string::npos) << r.err;
     ASSERT_EQ(Render({"--at", "96.6,96.8", "--size", "161x91", "--out", dir}).status, 0);
 
     for (auto [frame, still] :

@@ -10,6 +10,7 @@
 #include "tools/render/progress_bar.h"
 #include "tools/render/render_modes.h"
 #include "tools/render/video_capture.h"
+#include "tools/render/video_codec.h"
 
 #include "platform/piped_process.h"
 #include "platform/report.h"
@@ -35,10 +36,13 @@ double Percent(double part, double whole) {
 // frame has no stages to tell apart (`t` null).
 void ReportDone(const RenderOptions& options, long frames, double seconds, const CaptureTimes* t) {
     double musicSeconds = static_cast<double>(frames) / options.fps;
+    // The encoder ffmpeg was given ("-c:v NAME ..."), not only the H.264 one.
+    const std::string encoder =
+        VideoEncoderArguments(options.codec, options.encoder, options.crf, options.preset)[1];
     Report("wrote %s: %ld frames, %.3f s of music, in %.1f s (%.1f fps, %.2f times its length; "
            "%s)",
            options.videoPath.c_str(), frames, musicSeconds, seconds, frames / seconds,
-           seconds / musicSeconds, options.encoder.c_str());
+           seconds / musicSeconds, encoder.c_str());
     if (t)
         Report("drawing %.0f %%, reading back %.0f %%, waiting for the encoder %.0f %% of the "
                "time; the encoder took frames %.0f %% of it",
