@@ -137,21 +137,23 @@ bool SameColor(size_t count) {
     return true;
 }
 
-// The colour or the texturing program, with `flat` the colour of every
-// vertex or null where the colours differ.
+// The texturing program, or untextured the colour program (one colour) or
+// the vertex-colour program; `flat` is the colour of every vertex, or null
+// where the colours differ.
 void UseFixedFunction(bool textured, const float* flat) {
-    if (!textured && !flat) {
-        glUseProgram(gLayer.vertexColorProgram);
+    if (!textured) {
+        glUseProgram(flat ? gLayer.colorProgram : gLayer.vertexColorProgram);
+        if (flat)
+            glUniform4fv(gLayer.flatColor[0], 1, flat);
         return;
     }
-    const int i = textured ? 1 : 0;
-    glUseProgram(textured ? gLayer.textureProgram : gLayer.colorProgram);
-    glUniform1f(gLayer.flat[i], flat ? 1.0f : 0.0f);
+    glUseProgram(gLayer.textureProgram);
+    glUniform1f(gLayer.textureFlat, flat ? 1.0f : 0.0f);
     if (flat)
-        glUniform4fv(gLayer.flatColor[i], 1, flat);
+        glUniform4fv(gLayer.flatColor[1], 1, flat);
 }
 
-// The two attributes the line program reads, from corner `first` on.
+// The two attributes the vertex-colour program reads, from corner `first` on.
 void PointLineAttributesAt(size_t first) {
     const size_t base = first * sizeof(LineCorner);
     PointAttribute(kAttributeVertex, sizeof(LineCorner), base + offsetof(LineCorner, clip));

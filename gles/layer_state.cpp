@@ -92,12 +92,10 @@ const char kCoveredLineFragment[] =
     "        discard;\n"
     "    gl_FragColor = color;\n"
     "}\n";
-const char kColorFragment[] =
-    "precision highp float;\n"
-    "uniform vec4 zgl_FlatColor;\n"
-    "uniform float zgl_Flat;\n"
-    "varying vec4 color;\n"
-    "void main() { gl_FragColor = zgl_Flat > 0.5 ? zgl_FlatColor : color; }\n";
+// One colour at every vertex, untextured.
+const char kColorFragment[] = "precision highp float;\n"
+                              "uniform vec4 zgl_FlatColor;\n"
+                              "void main() { gl_FragColor = zgl_FlatColor; }\n";
 const char kTextureFragment[] = "precision highp float;\n"
                                 "precision highp sampler2D;\n"
                                 "uniform sampler2D zgl_Texture;\n"
@@ -218,11 +216,9 @@ bool InitLayer() {
     glUseProgram(s.textureProgram);
     glUniform1i(glGetUniformLocation(s.textureProgram, "zgl_Texture"), 0);
     glUseProgram(0);
-    for (int i = 0; i < 2; ++i) {
-        const GLuint program = i == 0 ? s.colorProgram : s.textureProgram;
-        s.flatColor[i] = glGetUniformLocation(program, "zgl_FlatColor");
-        s.flat[i] = glGetUniformLocation(program, "zgl_Flat");
-    }
+    s.flatColor[0] = glGetUniformLocation(s.colorProgram, "zgl_FlatColor");
+    s.flatColor[1] = glGetUniformLocation(s.textureProgram, "zgl_FlatColor");
+    s.textureFlat = glGetUniformLocation(s.textureProgram, "zgl_Flat");
     s.input.resize(kMaxVertices);
     s.output.resize(kMaxVertices / 4 * 6);  // six corners for each quad's four
     s.lineCorners.resize(2 * kMaxVertices); // four corners for each two line ends

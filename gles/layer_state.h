@@ -132,7 +132,7 @@ struct LayerState {
     GLuint coveredLineProgram = 0;
     GLint lineSpace = -1;
     GLint flatColor[2] = {-1, -1}; // of colorProgram, textureProgram
-    GLint flat[2] = {-1, -1};
+    GLint textureFlat = -1;        // of textureProgram: 1 where flatColor holds
     std::vector<ProgramBuiltins> programs;
     // Textures' level 0 by name; the read-back's RGBA rows.
     std::map<GLuint, TextureLevel0> textures;
