@@ -4,7 +4,6 @@
 // the capture instead of hanging it.
 #include "platform/piped_process.h"
 #include "tools/render/frame_capture.h"
-#include "tools/render/frame_writer.h"
 #include "tools/render/offline_production.h"
 #include "tools/render/video_capture.h"
 

@@ -1,5 +1,6 @@
 #include "tools/render/video_capture.h"
 
+#include "platform/piped_process.h"
 #include "platform/report.h"
 
 #include <chrono>
@@ -16,7 +17,7 @@ double Seconds(Clock::time_point from, Clock::time_point to) {
 
 VideoCapture::~VideoCapture() {
     // The writer thread may still be reading mapped slots.
-    writer.Finish();
+    StopWriter();
     for (int slot = 0; slot < kSlots; ++slot)
         Unmap(slot);
     if (buffers[0])
@@ -38,7 +39,7 @@ bool VideoCapture::Start(int fd, int w, int h) {
                      GL_STREAM_READ);
     }
     glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
-    writer.Start(fd, static_cast<size_t>(w) * 3, h);
+    writer = std::thread(&VideoCapture::WriteSlots, this, fd);
     return true;
 }
 
@@ -51,8 +52,56 @@ bool VideoCapture::HandOver(int slot) {
         Report("a read-back buffer cannot be mapped");
         return false;
     }
-    writer.Submit(slot, static_cast<const unsigned char*>(pixels));
+    std::lock_guard<std::mutex> lock(mutex);
+    handedOver[slot] = static_cast<const unsigned char*>(pixels);
+    changed.notify_all();
     return true;
+}
+
+bool VideoCapture::WaitWritten(int slot) {
+    std::unique_lock<std::mutex> lock(mutex);
+    changed.wait(lock, [&] { return !handedOver[slot]; });
+    return !failed;
+}
+
+bool VideoCapture::StopWriter() {
+    if (!writer.joinable())
+        return !failed;
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        stopping = true;
+        changed.notify_all();
+    }
+    writer.join();
+    return !failed;
+}
+
+// A slot stays handed over while it is written, so that it counts as busy
+// until the last byte has gone. The slots are handed over in ring order, so
+// the next one to write is always known; the time spent writing, the
+// encoder's share of it included, is the writer's own part of `times`.
+void VideoCapture::WriteSlots(int fd) {
+    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    std::unique_lock<std::mutex> lock(mutex);
+    while (true) {
+        changed.wait(lock, [&] { return handedOver[nextToWrite] || stopping; });
+        const unsigned char* pixels = handedOver[nextToWrite];
+        if (!pixels)
+            return;
+        const bool skip = failed;
+        lock.unlock();
+        bool written = true;
+        if (!skip) {
+            const Clock::time_point start = Clock::now();
+            written = WriteRowsReversed(fd, pixels, rowBytes, height);
+            times.writing += Seconds(start, Clock::now());
+        }
+        lock.lock();
+        failed = failed || !written;
+        handedOver[nextToWrite] = nullptr;
+        nextToWrite = (nextToWrite + 1) % kSlots;
+        changed.notify_all();
+    }
 }
 
 void VideoCapture::Unmap(int slot) {
@@ -70,7 +119,7 @@ bool VideoCapture::Add(OfflineProduction& production, double t) {
     production.DrawFrameAt(t);
     const Clock::time_point drawn = Clock::now();
     // The slot's last frame, a ring ago, must have reached the encoder.
-    const bool taken = writer.WaitFree(slot);
+    const bool taken = WaitWritten(slot);
     Unmap(slot);
     const Clock::time_point free = Clock::now();
     if (!taken)
@@ -104,9 +153,8 @@ bool VideoCapture::Finish() {
         times.readingBack += Seconds(start, Clock::now());
     }
     const Clock::time_point waiting = Clock::now();
-    ok = writer.Finish() && ok;
+    ok = StopWriter() && ok;
     times.waitingForEncoder += Seconds(waiting, Clock::now());
-    times.writing = writer.WritingSeconds();
     for (int slot = 0; slot < kSlots; ++slot)
         Unmap(slot);
     return ok;

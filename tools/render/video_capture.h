@@ -4,6 +4,9 @@
 // meanwhile on the GPU (or the driver's threads), and queues it for the
 // writer thread, which feeds the encoder's pipe while frames N + 1, N + 2 are
 // drawn. The GL thread waits only when the encoder falls a whole ring behind.
+// The writer writes a mapped slot's rows top row first straight from the
+// slot (writev over the rows in reverse order), so no frame is copied on our
+// side, and the slots in the order they were filled.
 //
 // Start, called once, makes the buffers and the thread; Add and Finish
 // allocate nothing.
@@ -11,10 +14,13 @@
 // are read on the writer thread until the slot is unmapped.
 #pragma once
 
-#include "tools/render/frame_writer.h"
 #include "tools/render/offline_production.h"
 
 #include <GL/glew.h>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 // Seconds of the GL thread in each stage, and of the writer thread in the
 // pipe's write calls (the encoder taking the frames). A GPU runs the frame
@@ -49,13 +55,29 @@ class VideoCapture {
     // writer; false when the driver cannot map it.
     bool HandOver(int slot);
     void Unmap(int slot);
+    // Blocks until the slot's frame has been written. False once any write
+    // has failed; frames handed over after that are dropped, not written.
+    bool WaitWritten(int slot);
+    // Waits for every frame handed over and ends the writer thread; false
+    // when a write failed.
+    bool StopWriter();
+    // The writer thread's loop.
+    void WriteSlots(int fd);
 
     GLuint buffers[kSlots] = {};
     bool mapped[kSlots] = {};
     int width = 0;
     int height = 0;
-    FrameWriter writer;
     long frames = 0;
     bool finished = false;
     CaptureTimes times;
+
+    // Shared with the writer thread, under `mutex`.
+    std::thread writer;
+    std::mutex mutex;
+    std::condition_variable changed;
+    const unsigned char* handedOver[kSlots] = {}; // a mapped slot until it is written
+    int nextToWrite = 0;
+    bool stopping = false;
+    bool failed = false;
 };
