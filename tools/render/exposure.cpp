@@ -21,10 +21,6 @@ void Exposure::Init(int w, int h, const ExposureSettings& s) {
     }
 }
 
-double Exposure::SubframeTime(double t, int k) const {
-    return t + settings.shutter * k / (static_cast<double>(settings.fps) * settings.subframes);
-}
-
 const unsigned char* Exposure::ReadReduced(bool topRowFirst) {
     const int n = settings.supersample;
     const unsigned char* drawn = capture.ReadBottomUp();
@@ -55,8 +51,11 @@ const unsigned char* Exposure::Take(OfflineProduction& production, double t) {
         return settings.supersample == 1 ? capture.Read() : ReadReduced(true);
     }
     std::fill(sums.begin(), sums.end(), 0.0f);
+    // The shutter opens at t, and subframe k stands for the k-th equal part
+    // of the time it stays open.
+    const double parts = static_cast<double>(settings.fps) * settings.subframes;
     for (int k = 0; k < settings.subframes; ++k) {
-        production.DrawFrameAt(SubframeTime(t, k));
+        production.DrawFrameAt(t + settings.shutter * k / parts);
         AddTurnedOver(ReadReduced(false));
     }
     const size_t bytes = sums.size();

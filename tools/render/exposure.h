@@ -30,10 +30,6 @@ class Exposure {
     // first, width × height × 3 bytes, valid until the next Take.
     const unsigned char* Take(OfflineProduction& production, double t);
     size_t FrameBytes() const { return static_cast<size_t>(width) * height * 3; }
-    // The music time of subframe k (0 ≤ k < subframes) of the frame at t: the
-    // shutter opens at t, and subframe k stands for the k-th equal part of
-    // the time it stays open.
-    double SubframeTime(double t, int k) const;
 
   private:
     // The drawn frame read back at the output size, in either row order.
