@@ -157,13 +157,12 @@ bool WriteOverlapped(const RenderOptions& options, OfflineProduction& production
         return false;
     }
     for (done = 0; done < frames; ++done) {
-        if (!capture.Add(production, FrameTime(options.from, options.fps, range.begin + done))) {
-            capture.Finish();
-            return false;
-        }
+        if (!capture.Add(production, FrameTime(options.from, options.fps, range.begin + done)))
+            break;
         progress.Update(done + 1);
     }
-    const bool written = capture.Finish();
+    // Finished also after a failed frame, to end the writer thread.
+    const bool written = capture.Finish() && done == frames;
     times = capture.Times();
     return written;
 }
