@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "note.h"
+#include "score.h"
 
 using Samples = std::vector<float>;
 

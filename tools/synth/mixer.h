@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "note.h"
+#include "score.h"
 
 struct StereoBuffer {
     std::vector<float> left, right;
@@ -15,7 +15,8 @@ struct StereoBuffer {
     std::size_t Frames() const { return left.size(); }
 };
 
-// A mix of `seconds` length; notes that ring past the end are cut there.
+// The finished mix of `seconds` length, through the master limiter and faded
+// out over its last half second; notes that ring past the end are cut there.
 StereoBuffer RenderMix(const Score& score, double seconds);
 
 // A stereo hall reverb: parallel damped comb filters into series all-passes,
