@@ -59,9 +59,7 @@ int NearestPowerOfTwo(int n) {
     int lower = 1;
     while (lower * 2 <= n)
         lower *= 2;
-    if (lower == n)
-        return n;
-    // Nearer in ratio: n / lower against 2 lower / n.
+    // Nearer in ratio: n / lower against 2 lower / n (lower itself when it is n).
     return static_cast<double>(n) * n < 2.0 * lower * lower ? lower : 2 * lower;
 }
 
