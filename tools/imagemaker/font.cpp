@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 // The one translation unit that compiles the font rasteriser.
 #define STB_TRUETYPE_IMPLEMENTATION
@@ -128,4 +130,24 @@ InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWid
                   float cx, float cy, float trackingPerPixel) {
     float size = FitPixelHeight(font, text, maxWidth, maxHeight, trackingPerPixel);
     return font.DrawCentred(target, text, size, cx, cy, trackingPerPixel * size);
+}
+
+bool LoadFontSet(FontSet& fonts, const std::string& fontDir) {
+    const std::pair<Font*, const char*> faces[] = {
+        {&fonts.sans, "DejaVuSans.ttf"},
+        {&fonts.sansBold, "DejaVuSans-Bold.ttf"},
+        {&fonts.sansLight, "DejaVuSans-ExtraLight.ttf"},
+        {&fonts.condensedBold, "DejaVuSansCondensed-Bold.ttf"},
+        {&fonts.serifBold, "DejaVuSerif-Bold.ttf"},
+        {&fonts.serifBoldItalic, "DejaVuSerif-BoldItalic.ttf"},
+        {&fonts.monoBold, "DejaVuSansMono-Bold.ttf"},
+    };
+    for (const auto& [font, file] : faces) {
+        std::string path = fontDir + "/" + file;
+        if (!font->Load(path)) {
+            std::fprintf(stderr, "cannot load font %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
 }

@@ -1,4 +1,4 @@
-// A TrueType font rasterised into coverage masks.
+// A TrueType font rasterised into coverage masks, and the faces the images use.
 //
 // Text is laid out on one line with the font's kerning plus an optional
 // tracking (extra pixels between letters). Sizes are pixel heights of the
@@ -47,3 +47,12 @@ float FitPixelHeight(const Font& font, const char* text, float maxWidth, float m
 // returns where the ink went.
 InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWidth, float maxHeight,
                   float cx, float cy, float trackingPerPixel = 0.0f);
+
+// The faces the images are set in, all from the Debian package fonts-dejavu-core.
+struct FontSet {
+    Font sans, sansBold, sansLight, condensedBold, serifBold, serifBoldItalic, monoBold;
+};
+
+// Loads every face from fontDir; false (with a message naming the file)
+// when one is missing.
+bool LoadFontSet(FontSet& fonts, const std::string& fontDir);
