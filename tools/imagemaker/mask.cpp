@@ -18,9 +18,8 @@ void BoxLine(float* line, int n, int stride, int radius, std::vector<float>& tmp
     tmp.assign(n, 0.0f);
     float sum = 0.0f;
     const float scale = 1.0f / (2 * radius + 1);
-    for (int i = -radius; i <= radius; ++i)
-        if (i >= 0 && i < n)
-            sum += line[i * stride];
+    for (int i = 0; i <= radius && i < n; ++i)
+        sum += line[i * stride];
     for (int i = 0; i < n; ++i) {
         tmp[i] = sum * scale;
         int out = i - radius;

@@ -1,5 +1,4 @@
 // The full-viewport images and the loading image.
-#include <algorithm>
 #include <cmath>
 
 #include "images.h"
