@@ -27,7 +27,7 @@ Samples SynthSnare(const Note& n) {
     Samples out(SampleCount(0.35));
     Noise noise(NoiseSeed(n));
     Svf bright;
-    bright.Tune(1800.0, 0.0, kSampleRate);
+    bright.Tune(1800.0, 0.0);
     double phase = 0.0;
     for (size_t i = 0; i < out.size(); ++i) {
         double t = static_cast<double>(i) / kSampleRate;
@@ -46,7 +46,7 @@ Samples MetallicNoise(const Note& n, double seconds, double decayRate, double cu
     Samples out(SampleCount(seconds));
     Noise noise(NoiseSeed(n));
     Svf filter;
-    filter.Tune(cutoff, 0.3, kSampleRate);
+    filter.Tune(cutoff, 0.3);
     for (size_t i = 0; i < out.size(); ++i) {
         double t = static_cast<double>(i) / kSampleRate;
         float high = filter.Process(noise.Next()).high;
@@ -78,7 +78,7 @@ Samples SynthRiser(const Note& n) {
     for (size_t i = 0; i < out.size(); ++i) {
         double f = static_cast<double>(i) / out.size();
         if (i % kControlInterval == 0)
-            filter.Tune(400.0 * std::pow(2.0, 4.5 * f), 0.6, kSampleRate);
+            filter.Tune(400.0 * std::pow(2.0, 4.5 * f), 0.6);
         float band = filter.Process(noise.Next()).band;
         out[i] = static_cast<float>(band * f * f * n.velocity);
     }

@@ -14,8 +14,8 @@ Samples SynthBass(const Note& n) {
     for (size_t i = 0; i < out.size(); ++i) {
         double t = static_cast<double>(i) / kSampleRate;
         if (i % kControlInterval == 0)
-            filter.Tune(180.0 + 1400.0 * std::exp(-t * 14.0), 0.35, kSampleRate);
-        float low = filter.Process(saw.Next(hz, kSampleRate)).low;
+            filter.Tune(180.0 + 1400.0 * std::exp(-t * 14.0), 0.35);
+        float low = filter.Process(saw.Next(hz)).low;
         // A sine an octave down gives weight that the filtered saw alone lacks.
         sub += 0.5 * hz / kSampleRate;
         double mixed = low * 0.7 + std::sin(2.0 * kPi * sub) * 0.55;
@@ -35,10 +35,9 @@ Samples SynthLead(const Note& n) {
         // Vibrato fades in after the attack, as a player would add it.
         double depth = 0.004 * std::min(1.0, std::max(0.0, (t - 0.2) * 3.0));
         double wobble = 1.0 + depth * std::sin(2.0 * kPi * 5.2 * t);
-        float osc = 0.5f * (a.Next(hz * wobble * 1.004, kSampleRate) +
-                            b.Next(hz * wobble * 0.996, kSampleRate));
+        float osc = 0.5f * (a.Next(hz * wobble * 1.004) + b.Next(hz * wobble * 0.996));
         if (i % kControlInterval == 0)
-            filter.Tune(2200.0 + 2600.0 * std::exp(-t * 5.0), 0.25, kSampleRate);
+            filter.Tune(2200.0 + 2600.0 * std::exp(-t * 5.0), 0.25);
         float low = filter.Process(osc).low;
         out[i] = static_cast<float>(low * amp.At(t, n.length) * n.velocity);
     }
@@ -53,8 +52,8 @@ Samples SynthArp(const Note& n) {
     for (size_t i = 0; i < out.size(); ++i) {
         double t = static_cast<double>(i) / kSampleRate;
         if (i % kControlInterval == 0)
-            filter.Tune(2400.0 + 4000.0 * std::exp(-t * 18.0), 0.3, kSampleRate);
-        float low = filter.Process(pulse.Next(hz, kSampleRate, 0.3)).low;
+            filter.Tune(2400.0 + 4000.0 * std::exp(-t * 18.0), 0.3);
+        float low = filter.Process(pulse.Next(hz, 0.3)).low;
         double env = std::min(1.0, t * 500.0) * std::exp(-t * 11.0);
         out[i] = static_cast<float>(low * env * n.velocity);
     }
@@ -73,12 +72,11 @@ Samples SynthPad(const Note& n) {
         double t = static_cast<double>(i) / kSampleRate;
         float osc = 0.0f;
         for (int k = 0; k < 3; ++k)
-            osc += saws[k].Next(hz * detune[k], kSampleRate);
+            osc += saws[k].Next(hz * detune[k]);
         // The cutoff drifts with the piece's clock, so pads that follow each
         // other continue the same slow sweep.
         if (i % kControlInterval == 0)
-            filter.Tune(900.0 + 500.0 * std::sin(2.0 * kPi * 0.15 * (n.start + t)), 0.1,
-                        kSampleRate);
+            filter.Tune(900.0 + 500.0 * std::sin(2.0 * kPi * 0.15 * (n.start + t)), 0.1);
         float low = filter.Process(osc / 3.0f).low;
         out[i] = static_cast<float>(low * amp.At(t, n.length) * n.velocity);
     }
