@@ -71,7 +71,7 @@ StereoBuffer RenderMix(const Score& score, double seconds) {
     std::vector<float> reverb(frames, 0.0f), echo(frames, 0.0f);
     for (const Note& n : score)
         AddNote(n, n.voice == Voice::Kick ? kick : music, reverb, echo);
-    AddReverb(reverb, music, 1.0f);
+    AddReverb(reverb, music);
     AddEcho(echo, music, 0.36, 0.4f, 0.6f);
     std::vector<float> duck = KickDucking(score, frames, 0.5f, 0.09);
     for (size_t i = 0; i < frames; ++i) {

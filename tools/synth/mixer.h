@@ -21,8 +21,8 @@ StereoBuffer RenderMix(const Score& score, double seconds);
 
 // A stereo hall reverb: parallel damped comb filters into series all-passes,
 // the right channel's delays a little longer than the left's for width.
-// Adds the reverberated mono input to out, scaled by wet.
-void AddReverb(const std::vector<float>& in, StereoBuffer& out, float wet);
+// Adds the reverberated mono input to out.
+void AddReverb(const std::vector<float>& in, StereoBuffer& out);
 
 // A ping-pong echo: repeats bounce between the channels, each one darker.
 // Adds echoes of the mono input to out: first on the left after `seconds`,
