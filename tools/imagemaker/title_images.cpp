@@ -94,7 +94,7 @@ Image MakeSpriteImage() {
             float f = GlowFalloff(std::hypot(x + 0.5f - centre, y + 0.5f - centre), radius);
             // Straight alpha f with a colour of brightness f: after the loader's
             // premultiplication the light falls off as f squared.
-            float* p = &img.rgba[(static_cast<size_t>(y) * kSpriteSize + x) * 4];
+            float* p = img.Pixel(x, y);
             p[0] = p[1] = p[2] = f * f;
             p[3] = f;
         }
