@@ -5,7 +5,8 @@
 // font's full ascent-to-descent range.
 #pragma once
 
-#include <memory>
+#include <stb/stb_truetype.h>
+
 #include <string>
 #include <vector>
 
@@ -21,8 +22,10 @@ struct InkBox {
 
 class Font {
   public:
-    Font();
-    ~Font();
+    Font() = default;
+    // The font's tables point into its file's bytes, which a copy would not own.
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
 
     // False when the file is missing or not a font.
     bool Load(const std::string& path);
@@ -36,8 +39,8 @@ class Font {
                        float tracking = 0.0f) const;
 
   private:
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
+    std::vector<unsigned char> data_;
+    stbtt_fontinfo info_{};
 };
 
 // The largest pixel height at which text fits both maxWidth and maxHeight of ink.
