@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-#include "font_set.h"
-#include "images.h"
+#include "font.h"
 
 namespace {
 

@@ -18,7 +18,7 @@ double Rms(const std::vector<float>& x, size_t from) {
 
 std::vector<float> Lowpassed(double toneHz, double cutoffHz) {
     Svf filter;
-    filter.Tune(cutoffHz, 0.0, kSampleRate);
+    filter.Tune(cutoffHz, 0.0);
     std::vector<float> out(kSampleRate / 4);
     for (size_t i = 0; i < out.size(); ++i)
         out[i] =
@@ -35,7 +35,7 @@ TEST(Svf, LowpassKeepsLowTonesAndRemovesHighOnes) {
 
 TEST(Svf, StaysStableAtTheHighestCutoff) {
     Svf filter;
-    filter.Tune(30000.0, 0.95, kSampleRate);
+    filter.Tune(30000.0, 0.95);
     Noise noise(7);
     float biggest = 0.0f;
     for (int i = 0; i < kSampleRate; ++i)
@@ -49,7 +49,7 @@ TEST(Saw, RampsOverTheFullRangeWithNoOffset) {
     float lo = 1.0f, hi = -1.0f;
     const int n = kSampleRate;
     for (int i = 0; i < n; ++i) {
-        float v = saw.Next(441.0, kSampleRate);
+        float v = saw.Next(441.0);
         sum += v;
         lo = std::min(lo, v);
         hi = std::max(hi, v);
@@ -67,7 +67,7 @@ TEST(Pulse, DutyCycleSetsTheShareOfTimeHigh) {
     const int n = kSampleRate;
     double sum = 0.0;
     for (int i = 0; i < n; ++i) {
-        float v = pulse.Next(100.0, kSampleRate, 0.25);
+        float v = pulse.Next(100.0, 0.25);
         sum += v;
         if (v > 0.0f)
             ++high;

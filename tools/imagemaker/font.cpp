@@ -2,30 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 // The one translation unit that compiles the font rasteriser.
 #define STB_TRUETYPE_IMPLEMENTATION
 #include <stb/stb_truetype.h>
 
-struct Font::Impl {
-    std::vector<unsigned char> data;
-    stbtt_fontinfo info{};
-};
-
-Font::Font() : impl_(std::make_unique<Impl>()) {}
-Font::~Font() = default;
-
 bool Font::Load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    impl_->data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (impl_->data.empty())
+    data_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (data_.empty())
         return false;
-    int offset = stbtt_GetFontOffsetForIndex(impl_->data.data(), 0);
-    return offset >= 0 && stbtt_InitFont(&impl_->info, impl_->data.data(), offset) != 0;
+    int offset = stbtt_GetFontOffsetForIndex(data_.data(), 0);
+    return offset >= 0 && stbtt_InitFont(&info_, data_.data(), offset) != 0;
 }
 
 namespace {
@@ -50,12 +44,12 @@ void Layout(const stbtt_fontinfo& info, const std::string& text, float scale, fl
 } // namespace
 
 InkBox Font::Measure(const std::string& text, float pixelHeight, float tracking) const {
-    float scale = stbtt_ScaleForPixelHeight(&impl_->info, pixelHeight);
+    float scale = stbtt_ScaleForPixelHeight(&info_, pixelHeight);
     InkBox box{1e9f, 1e9f, -1e9f, -1e9f};
-    Layout(impl_->info, text, scale, tracking, [&](int cp, float pen) {
+    Layout(info_, text, scale, tracking, [&](int cp, float pen) {
         int x0, y0, x1, y1;
-        stbtt_GetCodepointBitmapBoxSubpixel(&impl_->info, cp, scale, scale, pen - std::floor(pen),
-                                            0, &x0, &y0, &x1, &y1);
+        stbtt_GetCodepointBitmapBoxSubpixel(&info_, cp, scale, scale, pen - std::floor(pen), 0, &x0,
+                                            &y0, &x1, &y1);
         if (x1 <= x0)
             return; // a space has no ink
         box.left = std::min(box.left, std::floor(pen) + x0);
@@ -70,23 +64,22 @@ InkBox Font::Measure(const std::string& text, float pixelHeight, float tracking)
 
 void Font::Draw(Mask& target, const std::string& text, float pixelHeight, float x, float y,
                 float tracking) const {
-    float scale = stbtt_ScaleForPixelHeight(&impl_->info, pixelHeight);
+    float scale = stbtt_ScaleForPixelHeight(&info_, pixelHeight);
     std::vector<unsigned char> glyph;
     // Whole-pixel origin keeps Measure and Draw in agreement; the sub-pixel
     // part of the pen is passed on to the rasteriser.
     float fx = std::floor(x);
     int by = static_cast<int>(std::lround(y));
-    Layout(impl_->info, text, scale, tracking, [&](int cp, float pen) {
+    Layout(info_, text, scale, tracking, [&](int cp, float pen) {
         float shift = pen - std::floor(pen);
         int x0, y0, x1, y1;
-        stbtt_GetCodepointBitmapBoxSubpixel(&impl_->info, cp, scale, scale, shift, 0, &x0, &y0, &x1,
-                                            &y1);
+        stbtt_GetCodepointBitmapBoxSubpixel(&info_, cp, scale, scale, shift, 0, &x0, &y0, &x1, &y1);
         int w = x1 - x0, h = y1 - y0;
         if (w <= 0 || h <= 0)
             return;
         glyph.assign(static_cast<size_t>(w) * h, 0);
-        stbtt_MakeCodepointBitmapSubpixel(&impl_->info, glyph.data(), w, h, w, scale, scale, shift,
-                                          0, cp);
+        stbtt_MakeCodepointBitmapSubpixel(&info_, glyph.data(), w, h, w, scale, scale, shift, 0,
+                                          cp);
         int ox = static_cast<int>(fx + std::floor(pen)) + x0;
         int oy = by + y0;
         for (int gy = 0; gy < h; ++gy)
@@ -128,4 +121,24 @@ InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWid
                   float cx, float cy, float trackingPerPixel) {
     float size = FitPixelHeight(font, text, maxWidth, maxHeight, trackingPerPixel);
     return font.DrawCentred(target, text, size, cx, cy, trackingPerPixel * size);
+}
+
+bool LoadFontSet(FontSet& fonts, const std::string& fontDir) {
+    const std::pair<Font*, const char*> faces[] = {
+        {&fonts.sans, "DejaVuSans.ttf"},
+        {&fonts.sansBold, "DejaVuSans-Bold.ttf"},
+        {&fonts.sansLight, "DejaVuSans-ExtraLight.ttf"},
+        {&fonts.condensedBold, "DejaVuSansCondensed-Bold.ttf"},
+        {&fonts.serifBold, "DejaVuSerif-Bold.ttf"},
+        {&fonts.serifBoldItalic, "DejaVuSerif-BoldItalic.ttf"},
+        {&fonts.monoBold, "DejaVuSansMono-Bold.ttf"},
+    };
+    for (const auto& [font, file] : faces) {
+        std::string path = fontDir + "/" + file;
+        if (!font->Load(path)) {
+            std::fprintf(stderr, "cannot load font %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
 }

@@ -1,11 +1,12 @@
-// A TrueType font rasterised into coverage masks.
+// A TrueType font rasterised into coverage masks, and the faces the images use.
 //
 // Text is laid out on one line with the font's kerning plus an optional
 // tracking (extra pixels between letters). Sizes are pixel heights of the
 // font's full ascent-to-descent range.
 #pragma once
 
-#include <memory>
+#include <stb/stb_truetype.h>
+
 #include <string>
 #include <vector>
 
@@ -21,8 +22,10 @@ struct InkBox {
 
 class Font {
   public:
-    Font();
-    ~Font();
+    Font() = default;
+    // The font's tables point into its file's bytes, which a copy would not own.
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
 
     // False when the file is missing or not a font.
     bool Load(const std::string& path);
@@ -36,8 +39,8 @@ class Font {
                        float tracking = 0.0f) const;
 
   private:
-    struct Impl;
-    std::unique_ptr<Impl> impl_;
+    std::vector<unsigned char> data_;
+    stbtt_fontinfo info_{};
 };
 
 // The largest pixel height at which text fits both maxWidth and maxHeight of ink.
@@ -47,3 +50,12 @@ float FitPixelHeight(const Font& font, const char* text, float maxWidth, float m
 // returns where the ink went.
 InkBox DrawFitted(Mask& target, const Font& font, const char* text, float maxWidth, float maxHeight,
                   float cx, float cy, float trackingPerPixel = 0.0f);
+
+// The faces the images are set in, all from the Debian package fonts-dejavu-core.
+struct FontSet {
+    Font sans, sansBold, sansLight, condensedBold, serifBold, serifBoldItalic, monoBold;
+};
+
+// Loads every face from fontDir; false (with a message naming the file)
+// when one is missing.
+bool LoadFontSet(FontSet& fonts, const std::string& fontDir);

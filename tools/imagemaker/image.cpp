@@ -27,7 +27,7 @@ void Image::Add(const Mask& coverage, Colour c, float strength) {
             float a = coverage.At(x, y) * strength;
             if (a <= 0.0f)
                 continue;
-            float* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
+            float* p = Pixel(x, y);
             p[0] += c.r * a;
             p[1] += c.g * a;
             p[2] += c.b * a;

@@ -26,6 +26,12 @@ struct Image {
 
     Image(int w, int h);
 
+    // The four values of pixel (x, y).
+    float* Pixel(int x, int y) { return &rgba[(static_cast<size_t>(y) * width + x) * 4]; }
+    const float* Pixel(int x, int y) const {
+        return &rgba[(static_cast<size_t>(y) * width + x) * 4];
+    }
+
     void Fill(Colour c, float alpha);
     // Paints c over the image wherever the mask covers it, scaled by opacity.
     void Paint(const Mask& coverage, Colour c, float opacity = 1.0f);
@@ -46,7 +52,7 @@ void Image::PaintShaded(const Mask& coverage, Shade shade, float opacity) {
             if (a <= 0.0f)
                 continue;
             Colour c = shade(x, y);
-            float* p = &rgba[(static_cast<size_t>(y) * width + x) * 4];
+            float* p = Pixel(x, y);
             p[0] = c.r * a + p[0] * (1.0f - a);
             p[1] = c.g * a + p[1] * (1.0f - a);
             p[2] = c.b * a + p[2] * (1.0f - a);

@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-#include "font_set.h"
+#include "font.h"
 #include "image.h"
 
 constexpr int kWideWidth = 1024, kWideHeight = 576;

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <string>
 
-#include "font_set.h"
 #include "images.h"
 #include "resample.h"
 

@@ -18,9 +18,8 @@ void BoxLine(float* line, int n, int stride, int radius, std::vector<float>& tmp
     tmp.assign(n, 0.0f);
     float sum = 0.0f;
     const float scale = 1.0f / (2 * radius + 1);
-    for (int i = -radius; i <= radius; ++i)
-        if (i >= 0 && i < n)
-            sum += line[i * stride];
+    for (int i = 0; i <= radius && i < n; ++i)
+        sum += line[i * stride];
     for (int i = 0; i < n; ++i) {
         tmp[i] = sum * scale;
         int out = i - radius;
@@ -34,17 +33,13 @@ void BoxLine(float* line, int n, int stride, int radius, std::vector<float>& tmp
         line[i * stride] = tmp[i];
 }
 
-// Box radius that makes three passes approximate a Gaussian of sigma.
-int BoxRadius(float sigma) {
-    float width = std::sqrt(4.0f * sigma * sigma + 1.0f);
-    return std::max(0, static_cast<int>(std::lround((width - 1.0f) / 2.0f)));
-}
-
 } // namespace
 
 Mask Blurred(const Mask& m, float sigma) {
     Mask out = m;
-    int radius = BoxRadius(sigma);
+    // The box radius that makes three passes approximate a Gaussian of sigma.
+    float width = std::sqrt(4.0f * sigma * sigma + 1.0f);
+    int radius = static_cast<int>(std::lround((width - 1.0f) / 2.0f));
     if (radius == 0)
         return out;
     std::vector<float> tmp;

@@ -40,11 +40,9 @@ Image Pass(const Image& in, int width, int height, bool horizontal) {
     const auto taps = horizontal ? Taps(in.width, width) : Taps(in.height, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            float* p = &out.rgba[(static_cast<size_t>(y) * width + x) * 4];
+            float* p = out.Pixel(x, y);
             for (const Tap& tap : taps[horizontal ? x : y]) {
-                const int sx = horizontal ? tap.index : x;
-                const int sy = horizontal ? y : tap.index;
-                const float* q = &in.rgba[(static_cast<size_t>(sy) * in.width + sx) * 4];
+                const float* q = horizontal ? in.Pixel(tap.index, y) : in.Pixel(x, tap.index);
                 for (int c = 0; c < 4; ++c)
                     p[c] += q[c] * tap.weight;
             }
@@ -59,9 +57,7 @@ int NearestPowerOfTwo(int n) {
     int lower = 1;
     while (lower * 2 <= n)
         lower *= 2;
-    if (lower == n)
-        return n;
-    // Nearer in ratio: n / lower against 2 lower / n.
+    // Nearer in ratio: n / lower against 2 lower / n (lower itself when it is n).
     return static_cast<double>(n) * n < 2.0 * lower * lower ? lower : 2 * lower;
 }
 

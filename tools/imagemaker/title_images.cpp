@@ -1,5 +1,4 @@
 // The full-viewport images and the loading image.
-#include <algorithm>
 #include <cmath>
 
 #include "images.h"
@@ -95,7 +94,7 @@ Image MakeSpriteImage() {
             float f = GlowFalloff(std::hypot(x + 0.5f - centre, y + 0.5f - centre), radius);
             // Straight alpha f with a colour of brightness f: after the loader's
             // premultiplication the light falls off as f squared.
-            float* p = &img.rgba[(static_cast<size_t>(y) * kSpriteSize + x) * 4];
+            float* p = img.Pixel(x, y);
             p[0] = p[1] = p[2] = f * f;
             p[3] = f;
         }

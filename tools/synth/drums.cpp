@@ -3,14 +3,11 @@
 
 #include "dsp.h"
 #include "instruments.h"
-#include "timeline.h"
 
 Samples SynthKick(const Note& n) {
-    Samples out(SampleCount(0.7));
     Noise noise(NoiseSeed(n));
     double phase = 0.0;
-    for (size_t i = 0; i < out.size(); ++i) {
-        double t = static_cast<double>(i) / kSampleRate;
+    return Sampled(0.7, n.velocity, [&](size_t, double t) {
         // The pitch falls from a punchy 160 Hz to a 46 Hz body within ~25 ms;
         // the body's slow half-cycles are what the picture's bass band sees, and
         // driving them into tanh flattens their tops so they read as loud.
@@ -18,41 +15,34 @@ Samples SynthKick(const Note& n) {
         phase += hz / kSampleRate;
         double body = std::sin(2.0 * kPi * phase) * std::exp(-t * 9.0) * std::min(1.0, t * 600.0);
         double click = noise.Next() * std::exp(-t * 350.0) * 0.25;
-        out[i] = static_cast<float>((std::tanh(body * 2.5) + click) * n.velocity);
-    }
-    return out;
+        return std::tanh(body * 2.5) + click;
+    });
 }
 
 Samples SynthSnare(const Note& n) {
-    Samples out(SampleCount(0.35));
     Noise noise(NoiseSeed(n));
     Svf bright;
-    bright.Tune(1800.0, 0.0, kSampleRate);
+    bright.Tune(1800.0, 0.0);
     double phase = 0.0;
-    for (size_t i = 0; i < out.size(); ++i) {
-        double t = static_cast<double>(i) / kSampleRate;
+    return Sampled(0.35, n.velocity, [&](size_t, double t) {
         phase += (180.0 + 60.0 * std::exp(-t * 40.0)) / kSampleRate;
         double tone = std::sin(2.0 * kPi * phase) * std::exp(-t * 28.0) * 0.35;
         float rattle = bright.Process(noise.Next()).band;
         double snap = rattle * std::exp(-t * 12.0) * 3.0;
-        out[i] = static_cast<float>((tone + snap) * n.velocity);
-    }
-    return out;
+        return tone + snap;
+    });
 }
 
 namespace {
 
 Samples MetallicNoise(const Note& n, double seconds, double decayRate, double cutoff) {
-    Samples out(SampleCount(seconds));
     Noise noise(NoiseSeed(n));
     Svf filter;
-    filter.Tune(cutoff, 0.3, kSampleRate);
-    for (size_t i = 0; i < out.size(); ++i) {
-        double t = static_cast<double>(i) / kSampleRate;
+    filter.Tune(cutoff, 0.3);
+    return Sampled(seconds, n.velocity, [&](size_t, double t) {
         float high = filter.Process(noise.Next()).high;
-        out[i] = static_cast<float>(high * std::exp(-t * decayRate) * n.velocity);
-    }
-    return out;
+        return high * std::exp(-t * decayRate);
+    });
 }
 
 } // namespace
@@ -72,15 +62,14 @@ Samples SynthCrash(const Note& n) {
 Samples SynthRiser(const Note& n) {
     // Noise through a band-pass that sweeps up an octave and a half while it
     // swells: the lift into the next section.
-    Samples out(SampleCount(n.length));
+    const size_t length = SampleCount(n.length);
     Noise noise(NoiseSeed(n));
     Svf filter;
-    for (size_t i = 0; i < out.size(); ++i) {
-        double f = static_cast<double>(i) / out.size();
+    return Sampled(n.length, n.velocity, [&](size_t i, double) {
+        double f = static_cast<double>(i) / length;
         if (i % kControlInterval == 0)
-            filter.Tune(400.0 * std::pow(2.0, 4.5 * f), 0.6, kSampleRate);
+            filter.Tune(400.0 * std::pow(2.0, 4.5 * f), 0.6);
         float band = filter.Process(noise.Next()).band;
-        out[i] = static_cast<float>(band * f * f * n.velocity);
-    }
-    return out;
+        return band * f * f;
+    });
 }

@@ -20,16 +20,16 @@ double PolyBlep(double t, double dt) {
 
 } // namespace
 
-float Saw::Next(double hz, double sampleRate) {
-    double dt = hz / sampleRate;
+float Saw::Next(double hz) {
+    double dt = hz / kSampleRate;
     double value = 2.0 * phase_ - 1.0 - PolyBlep(phase_, dt);
     phase_ += dt;
     phase_ -= std::floor(phase_);
     return static_cast<float>(value);
 }
 
-float Pulse::Next(double hz, double sampleRate, double duty) {
-    double dt = hz / sampleRate;
+float Pulse::Next(double hz, double duty) {
+    double dt = hz / kSampleRate;
     // A second ramp `duty` of a period ahead; the difference of the two saws
     // is high for that share of the period, with both edges band-limited.
     double lagged = phase_ + duty;
@@ -41,8 +41,8 @@ float Pulse::Next(double hz, double sampleRate, double duty) {
     return static_cast<float>(0.5 * (first - second));
 }
 
-void Svf::Tune(double cutoffHz, double resonance, double sampleRate) {
-    double x = kPi * std::min(cutoffHz, sampleRate * 0.2) / (2.0 * sampleRate);
+void Svf::Tune(double cutoffHz, double resonance) {
+    double x = kPi * std::min(cutoffHz, kSampleRate * 0.2) / (2.0 * kSampleRate);
     f_ = static_cast<float>(2.0 * std::sin(x));
     q_ = static_cast<float>(2.0 * (1.0 - std::clamp(resonance, 0.0, 0.95)));
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "timeline.h"
+
 constexpr double kPi = 3.14159265358979323846;
 
 inline double MidiToHz(double note) {
@@ -31,7 +33,7 @@ class Noise {
 class Saw {
   public:
     explicit Saw(double phase = 0.0) : phase_(phase) {}
-    float Next(double hz, double sampleRate);
+    float Next(double hz);
 
   private:
     double phase_;
@@ -40,7 +42,7 @@ class Saw {
 // Pulse of a given duty cycle built from two band-limited saws.
 class Pulse {
   public:
-    float Next(double hz, double sampleRate, double duty);
+    float Next(double hz, double duty);
 
   private:
     double phase_ = 0.0;
@@ -55,7 +57,7 @@ class Svf {
     struct Out {
         float low, band, high;
     };
-    void Tune(double cutoffHz, double resonance, double sampleRate);
+    void Tune(double cutoffHz, double resonance);
     Out Process(float in);
 
   private:

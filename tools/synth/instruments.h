@@ -6,7 +6,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "note.h"
+#include "score.h"
+#include "timeline.h"
 
 using Samples = std::vector<float>;
 
@@ -29,3 +30,12 @@ Samples Synthesise(const Note& n);
 unsigned NoiseSeed(const Note& n);
 // Number of samples in `seconds`, rounded up.
 std::size_t SampleCount(double seconds);
+
+// `seconds` of sound: sample(i, t) gives sample i, t seconds in, before the
+// velocity scales it.
+template <typename Sample> Samples Sampled(double seconds, float velocity, Sample sample) {
+    Samples out(SampleCount(seconds));
+    for (std::size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<float>(sample(i, static_cast<double>(i) / kSampleRate) * velocity);
+    return out;
+}

@@ -5,23 +5,14 @@
 
 #include "timeline.h"
 
-namespace {
-
-// The gain each frame needs on its own to stay within the ceiling.
-std::vector<float> RequiredGain(const StereoBuffer& mix, float ceiling) {
-    std::vector<float> need(mix.Frames(), 1.0f);
-    for (size_t i = 0; i < need.size(); ++i) {
+void Limit(StereoBuffer& mix, float ceiling, double lookAhead, double release) {
+    // First the gain each frame needs on its own to stay within the ceiling.
+    std::vector<float> ride(mix.Frames(), 1.0f);
+    for (size_t i = 0; i < ride.size(); ++i) {
         float level = std::max(std::fabs(mix.left[i]), std::fabs(mix.right[i]));
         if (level > ceiling)
-            need[i] = ceiling / level;
+            ride[i] = ceiling / level;
     }
-    return need;
-}
-
-} // namespace
-
-void Limit(StereoBuffer& mix, float ceiling, double lookAhead, double release) {
-    std::vector<float> ride = RequiredGain(mix, ceiling);
     // Backwards: no frame's gain may sit more than one ramp step above the
     // next one's, so the gain is already down when a peak arrives.
     const float step = static_cast<float>(1.0 / std::max(1.0, lookAhead * kSampleRate));

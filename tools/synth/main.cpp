@@ -5,14 +5,17 @@
 //   zf_synth levels             the same for a fresh render, without encoding
 //
 // Rendering is deterministic: the same program writes the same file.
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "band_levels.h"
+#include "mixer.h"
 #include "ogg_reader.h"
-#include "piece.h"
+#include "score.h"
 #include "timeline.h"
 #include "tools/signal/ogg_writer.h"
 
@@ -20,9 +23,17 @@ namespace {
 
 constexpr float kVorbisQuality = 0.5f;
 
+// Largest absolute sample of either channel.
+float Peak(const StereoBuffer& mix) {
+    float peak = 0.0f;
+    for (size_t i = 0; i < mix.Frames(); ++i)
+        peak = std::max({peak, std::fabs(mix.left[i]), std::fabs(mix.right[i])});
+    return peak;
+}
+
 int Render(const std::string& path) {
     auto begin = std::chrono::steady_clock::now();
-    StereoBuffer mix = RenderPiece();
+    StereoBuffer mix = RenderMix(ComposeScore(), kMusicLength);
     auto rendered = std::chrono::steady_clock::now();
     OggShape shape{kSampleRate, 2, int64_t(mix.Frames()), kVorbisQuality};
     const SampleFunction sample = [&mix](int64_t frame, int channel) {
@@ -68,7 +79,7 @@ int Analyse(const std::string& path) {
 }
 
 int Levels() {
-    StereoBuffer mix = RenderPiece();
+    StereoBuffer mix = RenderMix(ComposeScore(), kMusicLength);
     std::vector<float> mono(mix.Frames());
     for (size_t i = 0; i < mono.size(); ++i)
         mono[i] = 0.5f * (mix.left[i] + mix.right[i]);

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "note.h"
+#include "score.h"
 
 struct StereoBuffer {
     std::vector<float> left, right;
@@ -15,13 +15,14 @@ struct StereoBuffer {
     std::size_t Frames() const { return left.size(); }
 };
 
-// A mix of `seconds` length; notes that ring past the end are cut there.
+// The finished mix of `seconds` length, through the master limiter and faded
+// out over its last half second; notes that ring past the end are cut there.
 StereoBuffer RenderMix(const Score& score, double seconds);
 
 // A stereo hall reverb: parallel damped comb filters into series all-passes,
 // the right channel's delays a little longer than the left's for width.
-// Adds the reverberated mono input to out, scaled by wet.
-void AddReverb(const std::vector<float>& in, StereoBuffer& out, float wet);
+// Adds the reverberated mono input to out.
+void AddReverb(const std::vector<float>& in, StereoBuffer& out);
 
 // A ping-pong echo: repeats bounce between the channels, each one darker.
 // Adds echoes of the mono input to out: first on the left after `seconds`,

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "note.h"
+#include "score.h"
 #include "timeline.h"
 
 struct Chord {

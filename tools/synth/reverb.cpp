@@ -43,8 +43,7 @@ class Allpass {
 constexpr std::array<size_t, 8> kCombLengths = {1116, 1188, 1277, 1356, 1422, 1491, 1557, 1617};
 constexpr std::array<size_t, 4> kAllpassLengths = {556, 441, 341, 225};
 
-void ReverbChannel(const std::vector<float>& in, std::vector<float>& out, size_t spread,
-                   float wet) {
+void ReverbChannel(const std::vector<float>& in, std::vector<float>& out, size_t spread) {
     std::vector<Comb> combs;
     std::vector<Allpass> allpasses;
     for (size_t len : kCombLengths)
@@ -58,13 +57,13 @@ void ReverbChannel(const std::vector<float>& in, std::vector<float>& out, size_t
             sum += c.Process(x, 0.86f, 0.3f);
         for (Allpass& a : allpasses)
             sum = a.Process(sum);
-        out[i] += sum * wet;
+        out[i] += sum;
     }
 }
 
 } // namespace
 
-void AddReverb(const std::vector<float>& in, StereoBuffer& out, float wet) {
-    ReverbChannel(in, out.left, 0, wet);
-    ReverbChannel(in, out.right, 23, wet);
+void AddReverb(const std::vector<float>& in, StereoBuffer& out) {
+    ReverbChannel(in, out.left, 0);
+    ReverbChannel(in, out.right, 23);
 }
