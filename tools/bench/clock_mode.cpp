@@ -9,6 +9,7 @@
 // missed, 2 on a setup failure.
 #include "app/bench_stats.h"
 #include "bass/bass.h"
+#include "platform/report.h"
 #include "tools/bench/bench_modes.h"
 #include "tools/signal/jack_dummy.h"
 #include "tools/signal/ogg_writer.h"
@@ -86,8 +87,7 @@ bool MeasureClock(const char* device, HSTREAM stream, double seconds) {
 HSTREAM CreateStream(const std::string& path) {
     HSTREAM stream = BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0);
     if (!stream)
-        std::fprintf(stderr, "zentrafel-bench: stream creation failed, code %d\n",
-                     BASS_ErrorGetCode());
+        Report("stream creation failed, code %d", BASS_ErrorGetCode());
     return stream;
 }
 
@@ -118,8 +118,7 @@ int RunClocks(const std::string& path, double seconds) {
     bool ok = MeasureClock("device 0", silent, seconds);
     JackDummyServer server;
     if (!server.Start() || !BASS_Init(-1, 44100, 0, nullptr, nullptr)) {
-        std::fprintf(stderr, "zentrafel-bench: no output through the JACK dummy (code %d)\n",
-                     BASS_ErrorGetCode());
+        Report("no output through the JACK dummy (code %d)", BASS_ErrorGetCode());
         return 2;
     }
     HSTREAM heard = CreateStream(path);
