@@ -2,25 +2,16 @@
 
 #include "tools/render/option_values.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <iterator>
 
 namespace {
 
+// The modes in the order of BenchMode, whose bit in Switch::modes is 1 << mode.
+const char* const kModes[] = {"pass", "post", "capture", "clock", "soak"};
 enum ModeBit : unsigned { kPass = 1, kPost = 2, kCapture = 4, kClock = 8, kSoak = 16 };
-
-struct ModeName {
-    const char* name;
-    BenchMode mode;
-    ModeBit bit;
-};
-
-const ModeName kModes[] = {
-    {"pass", BenchMode::Pass, kPass},          {"post", BenchMode::Post, kPost},
-    {"capture", BenchMode::Capture, kCapture}, {"clock", BenchMode::Clock, kClock},
-    {"soak", BenchMode::Soak, kSoak},
-};
 
 struct Switch {
     const char* name;
@@ -56,16 +47,9 @@ const Switch kSwitches[] = {
      }},
 };
 
-const ModeName* FindMode(const char* name) {
-    for (const ModeName& m : kModes)
-        if (std::strcmp(m.name, name) == 0)
-            return &m;
-    return nullptr;
-}
-
-const Switch* FindSwitch(const char* name, ModeBit mode) {
+const Switch* FindSwitch(const char* name, BenchMode mode) {
     for (const Switch& s : kSwitches)
-        if (std::strcmp(s.name, name) == 0 && (s.modes & mode) != 0)
+        if (std::strcmp(s.name, name) == 0 && (s.modes & 1u << unsigned(mode)) != 0)
             return &s;
     return nullptr;
 }
@@ -73,20 +57,23 @@ const Switch* FindSwitch(const char* name, ModeBit mode) {
 } // namespace
 
 bool ParseBenchOptions(int argc, const char* const* argv, BenchOptions& options) {
-    const ModeName* mode = argc > 1 ? FindMode(argv[1]) : nullptr;
-    if (!mode)
+    if (argc < 2)
+        return false;
+    const auto named = [&](const char* mode) { return std::strcmp(mode, argv[1]) == 0; };
+    const auto mode = std::find_if(std::begin(kModes), std::end(kModes), named);
+    if (mode == std::end(kModes))
         return false;
     options = {};
-    options.mode = mode->mode;
-    if (mode->mode == BenchMode::Capture) {
+    options.mode = BenchMode(mode - std::begin(kModes));
+    if (options.mode == BenchMode::Capture) {
         options.width = 1280;
         options.height = 720;
     }
-    if (mode->mode == BenchMode::Soak)
+    if (options.mode == BenchMode::Soak)
         options.frames = 20000;
     // Every switch takes a value.
     for (int i = 2; i < argc; i += 2) {
-        const Switch* s = FindSwitch(argv[i], mode->bit);
+        const Switch* s = FindSwitch(argv[i], options.mode);
         if (!s || i + 1 == argc || !s->apply(argv[i + 1], options))
             return false;
     }

@@ -1,3 +1,4 @@
+#include "platform/report.h"
 #include "tools/bench/bench_modes.h"
 #include "tools/render/offline_production.h"
 
@@ -9,7 +10,7 @@ bool StartBenchProduction(OfflineProduction& production, const BenchOptions& opt
                           const char* mode, int supersample) {
     if (!production.Start(options.width, options.height, options.device, supersample)) {
         if (!production.SizeRefusal().empty())
-            std::fprintf(stderr, "zentrafel-bench: %s\n", production.SizeRefusal().c_str());
+            Report("%s", production.SizeRefusal().c_str());
         return false;
     }
     std::printf("\nzentrafel-bench %s at %dx%d on %s, %s\n", mode, options.width, options.height,

@@ -30,14 +30,12 @@ int RunCapture(const BenchOptions& s) {
     OfflineProduction production;
     if (!StartBenchProduction(production, s, "capture", s.supersample))
         return 1;
-    ExposureSettings single;
-    single.supersample = s.supersample;
-    Exposure plain;
-    plain.Init(s.width, s.height, single);
-    Exposure blurred;
-    ExposureSettings blur = single;
-    blur.subframes = s.motionBlur;
-    blurred.Init(s.width, s.height, blur);
+    ExposureSettings settings;
+    settings.supersample = s.supersample;
+    Exposure plain, blurred;
+    plain.Init(s.width, s.height, settings);
+    settings.subframes = s.motionBlur;
+    blurred.Init(s.width, s.height, settings);
 
     std::vector<double> plainTimes, blurredTimes, ratios;
     const double length = production.MusicLength();

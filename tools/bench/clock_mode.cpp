@@ -9,6 +9,7 @@
 // missed, 2 on a setup failure.
 #include "app/bench_stats.h"
 #include "bass/bass.h"
+#include "platform/report.h"
 #include "tools/bench/bench_modes.h"
 #include "tools/signal/jack_dummy.h"
 #include "tools/signal/ogg_writer.h"
@@ -24,15 +25,6 @@
 #include <vector>
 
 namespace {
-
-struct Figures {
-    size_t polls = 0;
-    double startDelay = 0.0; // play until the position first moves, seconds
-    double medianError = 0.0;
-    double p99Error = 0.0;
-    double maxError = 0.0;
-    int backward = 0;
-};
 
 double Now() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
@@ -55,10 +47,9 @@ double WaitForStart(HSTREAM stream) {
     return -1.0;
 }
 
-Figures Measure(HSTREAM stream, double seconds) {
-    Figures f;
-    BASS_ChannelPlay(stream, FALSE);
-    f.startDelay = WaitForStart(stream);
+// Per poll, how far the position's step strays from the steady clock's;
+// `backward` counts the steps back.
+std::vector<double> PollErrors(HSTREAM stream, double seconds, int& backward) {
     std::vector<double> errors;
     errors.reserve(size_t(seconds * 2000.0));
     double lastTime = Now();
@@ -68,32 +59,35 @@ Figures Measure(HSTREAM stream, double seconds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
         double pos = PositionOf(stream);
         double time = Now();
-        f.backward += pos < lastPos;
+        backward += pos < lastPos;
         errors.push_back(std::fabs((pos - lastPos) - (time - lastTime)));
         lastPos = pos;
         lastTime = time;
     }
-    BASS_ChannelStop(stream);
-    f.polls = errors.size();
-    f.medianError = Median(errors.data(), errors.size());
-    f.p99Error = Percentile(errors.data(), errors.size(), 99.0);
-    f.maxError = errors.back(); // sorted by the two above
-    return f;
+    return errors;
 }
 
-bool Report(const char* device, const Figures& f) {
+// Plays the stream, prints the device's line and says whether it met the goals.
+bool MeasureClock(const char* device, HSTREAM stream, double seconds) {
+    BASS_ChannelPlay(stream, FALSE);
+    const double startDelay = WaitForStart(stream);
+    int backward = 0;
+    std::vector<double> errors = PollErrors(stream, seconds, backward);
+    BASS_ChannelStop(stream);
+    const double median = Median(errors.data(), errors.size());
+    const double p99 = Percentile(errors.data(), errors.size(), 99.0);
+    const double max = errors.back(); // sorted by the two above
     std::printf("%-12s polls %6zu  start %6.1f ms  median %.4f ms  p99 %.4f ms  max %.4f ms  "
                 "backward %d\n",
-                device, f.polls, f.startDelay * 1e3, f.medianError * 1e3, f.p99Error * 1e3,
-                f.maxError * 1e3, f.backward);
-    return f.startDelay >= 0.0 && f.medianError < 0.2e-3 && f.maxError < 1e-3 && f.backward == 0;
+                device, errors.size(), startDelay * 1e3, median * 1e3, p99 * 1e3, max * 1e3,
+                backward);
+    return startDelay >= 0.0 && median < 0.2e-3 && max < 1e-3 && backward == 0;
 }
 
 HSTREAM CreateStream(const std::string& path) {
     HSTREAM stream = BASS_StreamCreateFile(FALSE, path.c_str(), 0, 0, 0);
     if (!stream)
-        std::fprintf(stderr, "zentrafel-bench: stream creation failed, code %d\n",
-                     BASS_ErrorGetCode());
+        Report("stream creation failed, code %d", BASS_ErrorGetCode());
     return stream;
 }
 
@@ -121,17 +115,16 @@ int RunClocks(const std::string& path, double seconds) {
     HSTREAM silent = CreateStream(path);
     if (!silent)
         return 2;
-    bool ok = Report("device 0", Measure(silent, seconds));
+    bool ok = MeasureClock("device 0", silent, seconds);
     JackDummyServer server;
     if (!server.Start() || !BASS_Init(-1, 44100, 0, nullptr, nullptr)) {
-        std::fprintf(stderr, "zentrafel-bench: no output through the JACK dummy (code %d)\n",
-                     BASS_ErrorGetCode());
+        Report("no output through the JACK dummy (code %d)", BASS_ErrorGetCode());
         return 2;
     }
     HSTREAM heard = CreateStream(path);
     if (!heard)
         return 2;
-    ok &= Report("JACK dummy", Measure(heard, seconds));
+    ok &= MeasureClock("JACK dummy", heard, seconds);
     return ok ? 0 : 1;
 }
 

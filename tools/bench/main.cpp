@@ -11,17 +11,7 @@ int main(int argc, char** argv) {
         std::fputs(BenchUsage(), stderr);
         return 2;
     }
-    switch (options.mode) {
-    case BenchMode::Pass:
-        return RunPass(options);
-    case BenchMode::Post:
-        return RunPost(options);
-    case BenchMode::Capture:
-        return RunCapture(options);
-    case BenchMode::Clock:
-        return RunClock(options);
-    case BenchMode::Soak:
-        return RunSoak(options);
-    }
-    return 2;
+    // In the order of BenchMode.
+    int (*const run[])(const BenchOptions&) = {RunPass, RunPost, RunCapture, RunClock, RunSoak};
+    return run[int(options.mode)](options);
 }

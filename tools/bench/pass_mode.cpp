@@ -24,10 +24,6 @@ constexpr int kFrames = 24;
 // and swells less when other work shares the machine.
 struct Samples {
     std::vector<double> wall, cpu;
-    void Add(double w, double c) {
-        wall.push_back(w);
-        cpu.push_back(c);
-    }
     double WallMedian() { return Median(wall.data(), wall.size()); }
     double CpuMedian() { return Median(cpu.data(), cpu.size()); }
 };
@@ -35,50 +31,43 @@ struct Samples {
 // std::clock counts the whole process, the driver's worker threads included.
 template <typename Draw> void Time(Samples& samples, Draw draw) {
     const std::clock_t cpuStart = std::clock();
-    const double wall = FinishedMilliseconds(draw);
-    samples.Add(wall, double(std::clock() - cpuStart) * 1e3 / CLOCKS_PER_SEC);
+    samples.wall.push_back(FinishedMilliseconds(draw));
+    samples.cpu.push_back(double(std::clock() - cpuStart) * 1e3 / CLOCKS_PER_SEC);
 }
 
-struct SectionTimes {
-    std::vector<Samples> steps;
-    Samples frames;
-};
-
-// Each sample time is drawn whole first (timed, and leaving the spectrum of
-// that moment in the music), then pass by pass from the same spectrum.
-SectionTimes TimeSection(OfflineProduction& production, const Section& section, double end) {
-    const PassList passes = section.scene();
-    SectionTimes times;
-    times.steps.assign(passes.count, {});
-    const double step = (end - section.start) / kFrames;
-    for (int i = 0; i < kFrames; ++i) {
-        const double t = section.start + (i + 0.5) * step;
-        Time(times.frames, [&] { production.DrawFrameAt(t); });
-        const SceneFrame frame{t - section.origin, production.Sound().spectrum};
-        for (size_t s = 0; s < passes.count; ++s)
-            Time(times.steps[s], [&] { passes.passes[s].draw(production.Scenes(), frame); });
-    }
-    return times;
+void PrintRow(const char* name, double wall, double cpu) {
+    std::printf("| %s | %.2f | %.2f |\n", name, wall, cpu);
 }
 
 void PrintRow(const char* name, Samples& samples) {
-    std::printf("| %s | %.2f | %.2f |\n", name, samples.WallMedian(), samples.CpuMedian());
+    PrintRow(name, samples.WallMedian(), samples.CpuMedian());
 }
 
 const char* kColumns = "| Wall, median (ms) | CPU, median (ms) |\n|---|---|---|\n";
 
-void PrintSection(const Section& section, SectionTimes& times) {
+// Each sample time is drawn whole first (timed, and leaving the spectrum of
+// that moment in the music), then pass by pass from the same spectrum.
+void PrintSection(OfflineProduction& production, const Section& section, double end) {
     const PassList passes = section.scene();
-    std::printf("\n| %s %s", section.name, kColumns);
-    Samples total;
-    total.Add(0.0, 0.0);
-    for (size_t s = 0; s < passes.count; ++s) {
-        total.wall[0] += times.steps[s].WallMedian();
-        total.cpu[0] += times.steps[s].CpuMedian();
-        PrintRow(passes.passes[s].name, times.steps[s]);
+    std::vector<Samples> steps(passes.count);
+    Samples frames;
+    const double step = (end - section.start) / kFrames;
+    for (int i = 0; i < kFrames; ++i) {
+        const double t = section.start + (i + 0.5) * step;
+        Time(frames, [&] { production.DrawFrameAt(t); });
+        const SceneFrame frame{t - section.origin, production.Sound().spectrum};
+        for (size_t s = 0; s < passes.count; ++s)
+            Time(steps[s], [&] { passes.passes[s].draw(production.Scenes(), frame); });
     }
-    PrintRow("sum of the passes", total);
-    PrintRow("whole frame, one glFinish", times.frames);
+    std::printf("\n| %s %s", section.name, kColumns);
+    double wallSum = 0.0, cpuSum = 0.0;
+    for (size_t s = 0; s < passes.count; ++s) {
+        wallSum += steps[s].WallMedian();
+        cpuSum += steps[s].CpuMedian();
+        PrintRow(passes.passes[s].name, steps[s]);
+    }
+    PrintRow("sum of the passes", wallSum, cpuSum);
+    PrintRow("whole frame, one glFinish", frames);
 }
 
 // The fixed cost of clearing, on its own: the target (colour and depth) and
@@ -113,8 +102,7 @@ int RunPass(const BenchOptions& options) {
     const Section* sections = Sections(count);
     for (size_t i = 0; i < count; ++i) {
         const double end = i + 1 < count ? sections[i + 1].start : production.MusicLength();
-        SectionTimes times = TimeSection(production, sections[i], end);
-        PrintSection(sections[i], times);
+        PrintSection(production, sections[i], end);
     }
     return 0;
 }

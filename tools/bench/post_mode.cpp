@@ -12,6 +12,7 @@
 #include "tools/render/offline_production.h"
 
 #include "gfx/png_encoder.h"
+#include "platform/report.h"
 #include "scenes/production.h"
 #include "scenes/scene_steps.h"
 #include "scenes/shared_passes.h"
@@ -35,7 +36,7 @@ Draw GreetingsPass(const char* prefix) {
     for (const Pass& pass : GreetingsScene())
         if (std::strncmp(pass.name, prefix, std::strlen(prefix)) == 0)
             return pass.draw;
-    std::fprintf(stderr, "zentrafel-bench: the greetings scene has no pass \"%s\"\n", prefix);
+    Report("the greetings scene has no pass \"%s\"", prefix);
     return nullptr;
 }
 

@@ -16,9 +16,9 @@
 #include <GL/glew.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <fstream>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -27,15 +27,12 @@ constexpr int kStartupFailed = -1;
 
 // VmRSS of this process in KiB, or -1 when /proc does not tell.
 long ResidentKib() {
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return -1;
-    char line[256];
+    std::ifstream status("/proc/self/status");
+    std::string word;
     long kib = -1;
-    while (std::fgets(line, sizeof line, status))
-        if (std::strncmp(line, "VmRSS:", 6) == 0)
-            kib = std::strtol(line + 6, nullptr, 10);
-    std::fclose(status);
+    while (status >> word)
+        if (word == "VmRSS:")
+            status >> kib;
     return kib;
 }
 

@@ -32,10 +32,6 @@ std::string scratchPath;
 // Held here, so the leak check at exit sees it still reachable.
 HeadlessGl* context = nullptr;
 
-void RemoveScratch() {
-    std::remove(scratchPath.c_str());
-}
-
 uint32_t BigEndian32(const uint8_t* p) {
     return uint32_t(p[0]) << 24 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 8 | uint32_t(p[3]);
 }
@@ -71,7 +67,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     const char* tmp = std::getenv("TMPDIR");
     scratchPath =
         std::string(tmp ? tmp : "/tmp") + "/zentrafel-image-fuzz-" + std::to_string(getpid());
-    std::atexit(RemoveScratch);
+    std::atexit([] { std::remove(scratchPath.c_str()); });
     return 0;
 }
 

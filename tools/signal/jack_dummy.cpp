@@ -44,9 +44,8 @@ bool Spawn(const std::string& name, long rate, pid_t& pid) {
     return !failed;
 }
 
-bool WaitUntilReady(const std::string& name, pid_t& pid, double timeoutSeconds) {
-    auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::duration<double>(timeoutSeconds);
+bool WaitUntilReady(const std::string& name, pid_t& pid) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < deadline) {
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
             pid = 0;
@@ -61,12 +60,12 @@ bool WaitUntilReady(const std::string& name, pid_t& pid, double timeoutSeconds) 
 
 } // namespace
 
-bool JackDummyServer::Start(long rate, double timeoutSeconds) {
+bool JackDummyServer::Start(long rate) {
     static int serial = 0;
     name = "zf_dummy_" + std::to_string(getpid()) + "_" + std::to_string(++serial);
     jack_set_error_function(Quiet);
     jack_set_info_function(Quiet);
-    if (!Spawn(name, rate, pid) || !WaitUntilReady(name, pid, timeoutSeconds)) {
+    if (!Spawn(name, rate, pid) || !WaitUntilReady(name, pid)) {
         std::fprintf(stderr, "jackd (dummy driver) did not start as \"%s\"\n", name.c_str());
         Stop();
         return false;

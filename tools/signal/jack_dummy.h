@@ -15,8 +15,8 @@ class JackDummyServer {
 
     // Starts `jackd` and waits until it accepts clients, then points this
     // process's JACK clients at it (JACK_DEFAULT_SERVER). False with a line on
-    // stderr when it does not come up within `timeoutSeconds`.
-    bool Start(long rate = 44100, double timeoutSeconds = 10.0);
+    // stderr when it does not come up within ten seconds.
+    bool Start(long rate = 44100);
     // Ends the server (SIGTERM, then SIGKILL after two seconds) and reaps it.
     void Stop();
     ~JackDummyServer() { Stop(); }
