@@ -11,15 +11,23 @@
 #define STB_TRUETYPE_IMPLEMENTATION
 #include <stb/stb_truetype.h>
 
+struct Font::Impl {
+    std::vector<unsigned char> data;
+    stbtt_fontinfo info{};
+};
+
+Font::Font() : impl_(std::make_unique<Impl>()) {}
+Font::~Font() = default;
+
 bool Font::Load(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    data_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (data_.empty())
+    impl_->data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (impl_->data.empty())
         return false;
-    int offset = stbtt_GetFontOffsetForIndex(data_.data(), 0);
-    return offset >= 0 && stbtt_InitFont(&info_, data_.data(), offset) != 0;
+    int offset = stbtt_GetFontOffsetForIndex(impl_->data.data(), 0);
+    return offset >= 0 && stbtt_InitFont(&impl_->info, impl_->data.data(), offset) != 0;
 }
 
 namespace {
@@ -44,12 +52,12 @@ void Layout(const stbtt_fontinfo& info, const std::string& text, float scale, fl
 } // namespace
 
 InkBox Font::Measure(const std::string& text, float pixelHeight, float tracking) const {
-    float scale = stbtt_ScaleForPixelHeight(&info_, pixelHeight);
+    float scale = stbtt_ScaleForPixelHeight(&impl_->info, pixelHeight);
     InkBox box{1e9f, 1e9f, -1e9f, -1e9f};
-    Layout(info_, text, scale, tracking, [&](int cp, float pen) {
+    Layout(impl_->info, text, scale, tracking, [&](int cp, float pen) {
         int x0, y0, x1, y1;
-        stbtt_GetCodepointBitmapBoxSubpixel(&info_, cp, scale, scale, pen - std::floor(pen), 0, &x0,
-                                            &y0, &x1, &y1);
+        stbtt_GetCodepointBitmapBoxSubpixel(&impl_->info, cp, scale, scale, pen - std::floor(pen),
+                                            0, &x0, &y0, &x1, &y1);
         if (x1 <= x0)
             return; // a space has no ink
         box.left = std::min(box.left, std::floor(pen) + x0);
@@ -64,22 +72,23 @@ InkBox Font::Measure(const std::string& text, float pixelHeight, float tracking)
 
 void Font::Draw(Mask& target, const std::string& text, float pixelHeight, float x, float y,
                 float tracking) const {
-    float scale = stbtt_ScaleForPixelHeight(&info_, pixelHeight);
+    float scale = stbtt_ScaleForPixelHeight(&impl_->info, pixelHeight);
     std::vector<unsigned char> glyph;
     // Whole-pixel origin keeps Measure and Draw in agreement; the sub-pixel
     // part of the pen is passed on to the rasteriser.
     float fx = std::floor(x);
     int by = static_cast<int>(std::lround(y));
-    Layout(info_, text, scale, tracking, [&](int cp, float pen) {
+    Layout(impl_->info, text, scale, tracking, [&](int cp, float pen) {
         float shift = pen - std::floor(pen);
         int x0, y0, x1, y1;
-        stbtt_GetCodepointBitmapBoxSubpixel(&info_, cp, scale, scale, shift, 0, &x0, &y0, &x1, &y1);
+        stbtt_GetCodepointBitmapBoxSubpixel(&impl_->info, cp, scale, scale, shift, 0, &x0, &y0, &x1,
+                                            &y1);
         int w = x1 - x0, h = y1 - y0;
         if (w <= 0 || h <= 0)
             return;
         glyph.assign(static_cast<size_t>(w) * h, 0);
-        stbtt_MakeCodepointBitmapSubpixel(&info_, glyph.data(), w, h, w, scale, scale, shift, 0,
-                                          cp);
+        stbtt_MakeCodepointBitmapSubpixel(&impl_->info, glyph.data(), w, h, w, scale, scale, shift,
+                                          0, cp);
         int ox = static_cast<int>(fx + std::floor(pen)) + x0;
         int oy = by + y0;
         for (int gy = 0; gy < h; ++gy)

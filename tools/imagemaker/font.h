@@ -5,8 +5,7 @@
 // font's full ascent-to-descent range.
 #pragma once
 
-#include <stb/stb_truetype.h>
-
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,10 +21,8 @@ struct InkBox {
 
 class Font {
   public:
-    Font() = default;
-    // The font's tables point into its file's bytes, which a copy would not own.
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
+    Font();
+    ~Font();
 
     // False when the file is missing or not a font.
     bool Load(const std::string& path);
@@ -39,8 +36,8 @@ class Font {
                        float tracking = 0.0f) const;
 
   private:
-    std::vector<unsigned char> data_;
-    stbtt_fontinfo info_{};
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
 };
 
 // The largest pixel height at which text fits both maxWidth and maxHeight of ink.
