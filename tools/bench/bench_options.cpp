@@ -9,9 +9,16 @@
 
 namespace {
 
-// The modes in the order of BenchMode, whose bit in Switch::modes is 1 << mode.
+// The modes in the order of BenchMode.
 const char* const kModes[] = {"pass", "post", "capture", "clock", "soak"};
-enum ModeBit : unsigned { kPass = 1, kPost = 2, kCapture = 4, kClock = 8, kSoak = 16 };
+
+// A mode's bit in Switch::modes.
+constexpr unsigned Bit(BenchMode mode) {
+    return 1u << unsigned(mode);
+}
+constexpr unsigned kPass = Bit(BenchMode::Pass), kPost = Bit(BenchMode::Post),
+                   kCapture = Bit(BenchMode::Capture), kClock = Bit(BenchMode::Clock),
+                   kSoak = Bit(BenchMode::Soak);
 
 struct Switch {
     const char* name;
@@ -49,7 +56,7 @@ const Switch kSwitches[] = {
 
 const Switch* FindSwitch(const char* name, BenchMode mode) {
     for (const Switch& s : kSwitches)
-        if (std::strcmp(s.name, name) == 0 && (s.modes & 1u << unsigned(mode)) != 0)
+        if (std::strcmp(s.name, name) == 0 && (s.modes & Bit(mode)) != 0)
             return &s;
     return nullptr;
 }
